@@ -1,0 +1,16 @@
+// vyredit: the authoring program. Start and shutdown order only.
+#include <QApplication>
+
+#include "shell/Environment.h"
+#include "shell/StartUp.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(u"vyredit"_qs);
+
+  vyr::TStartUpSteps steps;
+  vyr::TStartUpOptions options;
+  options.editor = true;
+  if (!vyr::StartUp(steps, options)) return 1;
+  return 0;
+}

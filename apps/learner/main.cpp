@@ -1,0 +1,20 @@
+// vyr_e: the learning program. Start and shutdown order only.
+#include <QApplication>
+
+#include "shell/Environment.h"
+#include "shell/StartUp.h"
+#include "text/Cp1252.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(u"vyr_e"_qs);
+
+  std::vector<std::string> args;
+  for (const QString& a : QCoreApplication::arguments().mid(1)) args.push_back(vyr::FromUnicode(a));
+  vyr::ParseCommandLine(args);
+
+  // The shared objects of the later subsystems join through these steps.
+  vyr::TStartUpSteps steps;
+  if (!vyr::StartUp(steps)) return 1;
+  return 0;
+}

@@ -1,0 +1,37 @@
+#include "shell/UserSettings.h"
+
+#include "platform/Files.h"
+#include "platform/Registry.h"
+#include "shell/Environment.h"
+
+namespace vyr {
+
+std::string UserSettingsKey() {
+  const std::string& user = Env().userName;
+  return std::string(kRegistryBase) + "\\" + (user.empty() ? std::string("Anonym") : user);
+}
+
+void ReadUserSettings() {
+  TEnvironment& env = Env();
+  const TRegistry& reg = TRegistry::CurrentUser();
+  const std::string key = UserSettingsKey();
+  env.backdropColour = reg.ReadInteger(key, "Hintergrund").value_or(kDefaultBackdropColour);
+  if (reg.ReadBool(key, "Fenster-Modus").value_or(false)) {
+    if (!env.mainWindowExists) env.windowMode = true;
+    else if (!env.windowMode && env.switchToWindowMode) env.switchToWindowMode();
+  }
+  const auto own = reg.ReadString(key, "Eigene Waves");
+  const std::string dir = own ? ExtractFilePath(*own) : std::string();
+  env.ownRecordings = !dir.empty() && DirectoryExists(dir) ? dir : std::string();
+}
+
+void SaveUserDisplaySettings() {
+  const TEnvironment& env = Env();
+  TRegistry& reg = TRegistry::CurrentUser();
+  const std::string key = UserSettingsKey();
+  reg.CreateKey(key);
+  if (env.backdropExists) reg.WriteInteger(key, "Hintergrund", env.backdropColour);
+  reg.WriteBool(key, "Fenster-Modus", env.windowMode);
+}
+
+}  // namespace vyr

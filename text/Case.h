@@ -1,0 +1,29 @@
+#pragma once
+// Case mapping, case-free comparison and the one collation, all over
+// Windows-1252 bytes and independent of the machine's locale, so that sorting
+// and binary search always agree.
+#include <string>
+#include <string_view>
+
+namespace vyr {
+
+char UpperChar(char c);  // "ä" -> "Ä", "ÿ" -> "Ÿ"; "ß" and "µ" stay as they are
+char LowerChar(char c);
+std::string UpperCase(std::string_view s);
+std::string LowerCase(std::string_view s);
+
+// Comparison ignoring case: <0, 0, >0 by the upper-cased bytes.
+int CompareText(std::string_view a, std::string_view b);
+bool SameText(std::string_view a, std::string_view b);
+bool StartsWithText(std::string_view s, std::string_view prefix);  // ignoring case
+
+// The collation for sorting and binary search: letters with accents and
+// umlauts sort with their base letter ("ä" with "a", "ß" as "ss"), case is
+// ignored first; ties are broken by accent, then case, then the bytes, so the
+// order is total and deterministic.
+int CollateCompare(std::string_view a, std::string_view b);
+struct CollateLess {
+  bool operator()(std::string_view a, std::string_view b) const { return CollateCompare(a, b) < 0; }
+};
+
+}  // namespace vyr

@@ -1,0 +1,23 @@
+#pragma once
+// Packs the demo course's editable sources into a runnable installation:
+// text is turned from UTF-8 into Windows-1252, pages of the compressed kinds
+// are deflated, "@INSTALL@" in ini files becomes the installation directory,
+// everything else is copied. Files whose packed form is already in place are
+// left untouched.
+#include <string>
+#include <vector>
+
+namespace vyr {
+
+struct TPackResult {
+  int written = 0;
+  int unchanged = 0;
+  std::vector<std::string> errors;  // German, one per file that failed
+};
+
+// Both directories as course paths ending with "\".
+TPackResult PackCourse(const std::string& sourceDir, const std::string& targetDir);
+// The packed form of one source file (its name decides how it is packed).
+std::string PackedFile(const std::string& name, const std::string& source, const std::string& targetDir);
+
+}  // namespace vyr
