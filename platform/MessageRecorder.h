@@ -1,6 +1,7 @@
 #pragma once
 // Records every message shown while it lives and answers each with the next
-// of the given answers (then with the first button). For tests and for the
+// of the given answers (then with the first button); at its end the handler
+// it replaced is back. For tests and for the
 // command-line tools that report what a page complains about.
 #include <deque>
 #include <string>
@@ -29,6 +30,7 @@ class TMessageRecorder {
  private:
   std::vector<Shown> shown_;
   std::deque<int> answers_;
+  MessageHandler previous_;
 };
 
 }  // namespace vyr

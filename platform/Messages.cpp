@@ -67,10 +67,14 @@ int ShowCourseMessage(std::string_view text, unsigned flags) {
   return ShowBox(text, flags);
 }
 
-void SetMessageHandler(MessageHandler handler) { Handler() = std::move(handler); }
+MessageHandler SetMessageHandler(MessageHandler handler) {
+  MessageHandler previous = std::move(Handler());
+  Handler() = std::move(handler);
+  return previous;
+}
 
 TMessageRecorder::TMessageRecorder(std::deque<int> answers) : answers_(std::move(answers)) {
-  SetMessageHandler([this](const std::string& text, unsigned flags) {
+  previous_ = SetMessageHandler([this](const std::string& text, unsigned flags) {
     shown_.push_back({text, flags});
     if (answers_.empty()) return FirstButton(flags);
     const int a = answers_.front();
@@ -79,7 +83,7 @@ TMessageRecorder::TMessageRecorder(std::deque<int> answers) : answers_(std::move
   });
 }
 
-TMessageRecorder::~TMessageRecorder() { SetMessageHandler({}); }
+TMessageRecorder::~TMessageRecorder() { SetMessageHandler(std::move(previous_)); }
 
 std::vector<std::string> TMessageRecorder::texts() const {
   std::vector<std::string> out;

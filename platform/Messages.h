@@ -24,7 +24,8 @@ constexpr int IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7;
 int ShowCourseMessage(std::string_view text, unsigned flags = 0);
 
 using MessageHandler = std::function<int(const std::string& text, unsigned flags)>;
-// Replaces how messages are shown; an empty handler restores the message box.
-void SetMessageHandler(MessageHandler handler);
+// Replaces how messages are shown and returns the handler it replaced; an
+// empty handler restores the message box.
+MessageHandler SetMessageHandler(MessageHandler handler);
 
 }  // namespace vyr

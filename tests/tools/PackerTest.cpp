@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "platform/Files.h"
+#include "tests/common/TempDir.h"
+#include "text/ZStream.h"
+#include "tools/vyr-pack/Packer.h"
+
+using namespace vyr;
+using vyr::test::TTempDir;
+
+TEST(Packer, PacksTextPagesAndSettingsForTheInstallation) {
+  TTempDir src, dst;
+  // Sources are UTF-8; narrow literals here are Windows-1252, so UTF-8 is spelt in bytes.
+  const std::string page = "<P>Sch\xC3\xB6n";
+  src.file("hvyr\\main.htx", page);
+  src.file("hvyr\\LAUT.HTX", page);  // upper-case extension: a plain file
+  src.file("hvyr\\hilfe.txt", page);
+  src.file("vyr.ini", "[vyr englisch]\r\nWave-Verzeichnis=@INSTALL@wave\\\r\n");
+  src.file("wave\\VYR_E");
+  src.file("bilder\\x.bmp", std::string("BM\0\xC3\xB6", 5));
+  src.file("Wörter\\liste.asc", "");  // names are course paths: Windows-1252 here, UTF-8 on disk
+
+  const TPackResult r = PackCourse(src.path(), dst.path());
+  EXPECT_TRUE(r.errors.empty());
+  EXPECT_EQ(r.written, 7);
+
+  EXPECT_EQ(Inflate(ReadWholeFile(dst.path() + "hvyr\\main.htx").value_or("")).value_or("?"), "<P>Schön");
+  EXPECT_EQ(ReadWholeFile(dst.path() + "hvyr\\LAUT.HTX").value_or(""), "<P>Schön");
+  EXPECT_EQ(ReadWholeFile(dst.path() + "hvyr\\hilfe.txt").value_or(""), "<P>Schön");
+  EXPECT_EQ(ReadWholeFile(dst.path() + "vyr.ini").value_or(""),
+            "[vyr englisch]\r\nWave-Verzeichnis=" + dst.path() + "wave\\\r\n");
+  EXPECT_TRUE(FileExists(dst.path() + "wave\\VYR_E"));
+  EXPECT_EQ(ReadWholeFile(dst.path() + "bilder\\x.bmp").value_or(""), std::string("BM\0\xC3\xB6", 5));  // bytes as they are
+  EXPECT_TRUE(FileExists(dst.path() + "wörter\\liste.asc"));
+
+  const TPackResult again = PackCourse(src.path(), dst.path());
+  EXPECT_EQ(again.written, 0);
+  EXPECT_EQ(again.unchanged, 7);
+}
+
+TEST(Packer, MissingSourceIsReported) {
+  TTempDir dst;
+  const TPackResult r = PackCourse(dst.path() + "fehlt\\", dst.path() + "ziel\\");
+  ASSERT_EQ(r.errors.size(), 1u);
+  EXPECT_NE(r.errors[0].find("wurde nicht gefunden"), std::string::npos);
+}
