@@ -12,6 +12,7 @@
 // so a test never touches the real user's settings.
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("VYR_SILENT", "1");  // sounds go to the silent back end
   QTemporaryDir home;
   qputenv("VYR_REGISTRY", (home.path() + u"/registry.txt"_qs).toLocal8Bit());
   qputenv("XDG_CONFIG_HOME", (home.path() + u"/config"_qs).toLocal8Bit());
