@@ -229,19 +229,14 @@ bool TRegistry::CreateKey(std::string_view key) {
 }
 
 bool TRegistry::WriteString(std::string_view key, std::string_view name, std::string_view value) {
-  Node* n = create(key);
-  Node::Value* v = n->value(name);
-  if (!v) {
-    n->values.emplace_back();
-    v = &n->values.back();
-    v->name = std::string(name);
-  }
-  v->isInteger = false;
-  v->text = std::string(value);
-  return save();
+  return write(key, name, false, value, 0);
 }
 
 bool TRegistry::WriteInteger(std::string_view key, std::string_view name, int value) {
+  return write(key, name, true, {}, value);
+}
+
+bool TRegistry::write(std::string_view key, std::string_view name, bool isInteger, std::string_view text, int number) {
   Node* n = create(key);
   Node::Value* v = n->value(name);
   if (!v) {
@@ -249,9 +244,9 @@ bool TRegistry::WriteInteger(std::string_view key, std::string_view name, int va
     v = &n->values.back();
     v->name = std::string(name);
   }
-  v->isInteger = true;
-  v->text.clear();
-  v->number = value;
+  v->isInteger = isInteger;
+  v->text = std::string(text);
+  v->number = number;
   return save();
 }
 

@@ -47,6 +47,7 @@ class TRegistry {
  private:
   TRegistry();
   bool save();
+  bool write(std::string_view key, std::string_view name, bool isInteger, std::string_view text, int number);
   Node* find(std::string_view key) const;
   Node* create(std::string_view key);
   Node* root_;
