@@ -22,7 +22,9 @@ bool IsText(const std::string& ext) {
 void Walk(const std::string& source, const std::string& target, TPackResult& result, const std::string& root,
           const std::string& installDir) {
   for (const TDirEntry& e : ListDirectory(source)) {
-    if (e.name == "CMakeLists.txt" && source == root) continue;
+    // The build's own files and the sources of the compiled-in resources
+    // are no part of the installation.
+    if (source == root && (e.name == "CMakeLists.txt" || (e.isDirectory && e.name == "resources"))) continue;
     if (e.isDirectory) {
       MakeDirectories(target + e.name + "\\");
       Walk(source + e.name + "\\", target + e.name + "\\", result, root, installDir);
