@@ -1,0 +1,440 @@
+#include "platform/Sound.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QSoundEffect>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/Files.h"
+#include "text/Case.h"
+
+namespace vyr {
+namespace {
+
+enum class TSoundKind { Wave, Mp3, Empty };
+
+// What a file holds, by its first bytes: a RIFF wave, or MP3 (an ID3 tag or
+// an MPEG audio frame).
+std::optional<TSoundKind> SoundKindOf(const QString& native) {
+  QFile f(native);
+  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray head = f.read(16);
+  if (head.size() >= 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE") return TSoundKind::Wave;
+  if (head.size() >= 10 && head.startsWith("ID3")) return TSoundKind::Mp3;
+  if (head.size() >= 4 && static_cast<uint8_t>(head[0]) == 0xFF && (static_cast<uint8_t>(head[1]) & 0xE0) == 0xE0 &&
+      (static_cast<uint8_t>(head[1]) & 0x06) != 0)
+    return TSoundKind::Mp3;
+  return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+// Command strings
+
+struct TCommand {
+  std::string verb, alias, file, item, seekTo;
+  int32_t from = -1;
+  bool wait = false;
+  bool openNew = false;
+};
+
+std::vector<std::string> Tokens(std::string_view text) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
+    if (i >= text.size()) break;
+    std::string token;
+    if (text[i] == '"') {
+      const size_t end = text.find('"', i + 1);
+      token = std::string(text.substr(i + 1, end == std::string_view::npos ? std::string_view::npos : end - i - 1));
+      i = end == std::string_view::npos ? text.size() : end + 1;
+    } else {
+      while (i < text.size() && static_cast<unsigned char>(text[i]) > ' ') token += text[i++];
+    }
+    out.push_back(std::move(token));
+  }
+  return out;
+}
+
+std::optional<int32_t> Number(const std::string& s) {
+  if (s.empty() || s.size() > 9) return std::nullopt;
+  int32_t n = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+int Parse(std::string_view text, TCommand& cmd) {
+  const std::vector<std::string> t = Tokens(text);
+  if (t.empty()) return snd::UnknownCommand;
+  cmd.verb = LowerCase(t[0]);
+  static const char* const kVerbs[] = {"open", "play", "stop", "close", "seek", "pause", "resume", "status"};
+  bool known = false;
+  for (const char* v : kVerbs) known = known || cmd.verb == v;
+  if (!known) return snd::UnknownCommand;
+  if (t.size() < 2 || t[1].empty()) return snd::MissingParameter;
+  if (cmd.verb == "open") {
+    if (SameText(t[1], "new"))
+      cmd.openNew = true;
+    else
+      cmd.file = t[1];
+    cmd.alias = LowerCase(t[1]);
+  } else {
+    cmd.alias = LowerCase(t[1]);
+  }
+  for (size_t i = 2; i < t.size(); ++i) {
+    const std::string key = LowerCase(t[i]);
+    const bool hasValue = i + 1 < t.size();
+    if (key == "wait") {
+      cmd.wait = true;
+    } else if (cmd.verb == "open" && key == "alias") {
+      if (!hasValue) return snd::MissingParameter;
+      cmd.alias = LowerCase(t[++i]);
+    } else if (cmd.verb == "open" && key == "type") {
+      if (!hasValue) return snd::MissingParameter;
+      ++i;
+    } else if (cmd.verb == "play" && (key == "from" || key == "to")) {
+      if (!hasValue) return snd::MissingParameter;
+      const auto n = Number(t[++i]);
+      if (!n) return snd::MissingParameter;
+      if (key == "from") cmd.from = *n;
+    } else if (cmd.verb == "seek" && key == "to") {
+      if (!hasValue) return snd::MissingParameter;
+      cmd.seekTo = LowerCase(t[++i]);
+    } else if (cmd.verb == "status" && cmd.item.empty()) {
+      cmd.item = key;
+    }
+    // "notify", "shareable" and the like change nothing here.
+  }
+  if (cmd.verb == "status" && cmd.item.empty()) return snd::MissingParameter;
+  if (cmd.verb == "seek" && cmd.seekTo != "start" && cmd.seekTo != "end" && !Number(cmd.seekTo))
+    return snd::MissingParameter;
+  return snd::Ok;
+}
+
+// ---------------------------------------------------------------------------
+// Back ends
+
+class TBackEnd {
+ public:
+  virtual ~TBackEnd() = default;
+  virtual bool Silent() const = 0;
+  virtual bool Open(const std::string& alias, const QString& native, TSoundKind kind) = 0;
+  virtual void Play(const std::string& alias, int32_t from) = 0;
+  virtual void Stop(const std::string& alias) = 0;
+  virtual void Pause(const std::string& alias) = 0;
+  virtual void Seek(const std::string& alias, int64_t ms) = 0;  // -1: the end
+  virtual void Close(const std::string& alias) = 0;
+  virtual bool Playing(const std::string& alias) = 0;
+  virtual std::string Mode(const std::string& alias) = 0;
+  virtual int64_t Position(const std::string& alias) = 0;
+  virtual int64_t Length(const std::string& alias) = 0;
+  virtual void PlayFile(const QString& native) = 0;
+  virtual void StopFile() = 0;
+};
+
+// Plays nothing; every sound is over at once.
+class TSilentBackEnd final : public TBackEnd {
+ public:
+  bool Silent() const override { return true; }
+  bool Open(const std::string&, const QString&, TSoundKind) override { return true; }
+  void Play(const std::string&, int32_t) override {}
+  void Stop(const std::string&) override {}
+  void Pause(const std::string&) override {}
+  void Seek(const std::string&, int64_t) override {}
+  void Close(const std::string&) override {}
+  bool Playing(const std::string&) override { return false; }
+  std::string Mode(const std::string&) override { return "stopped"; }
+  int64_t Position(const std::string&) override { return 0; }
+  int64_t Length(const std::string&) override { return 0; }
+  void PlayFile(const QString&) override {}
+  void StopFile() override {}
+};
+
+class TQtBackEnd final : public TBackEnd {
+ public:
+  bool Silent() const override { return false; }
+  bool Open(const std::string& alias, const QString& native, TSoundKind kind) override {
+    auto p = std::make_unique<TPlayer>();
+    if (kind != TSoundKind::Empty) p->player.setSource(QUrl::fromLocalFile(native));
+    players_[alias] = std::move(p);
+    return true;
+  }
+  void Play(const std::string& alias, int32_t from) override {
+    if (TPlayer* p = Find(alias)) {
+      if (from >= 0) p->player.setPosition(from);
+      p->player.play();
+    }
+  }
+  void Stop(const std::string& alias) override {
+    if (TPlayer* p = Find(alias)) p->player.stop();
+  }
+  void Pause(const std::string& alias) override {
+    if (TPlayer* p = Find(alias)) p->player.pause();
+  }
+  void Seek(const std::string& alias, int64_t ms) override {
+    if (TPlayer* p = Find(alias)) p->player.setPosition(ms < 0 ? p->player.duration() : ms);
+  }
+  void Close(const std::string& alias) override { players_.erase(alias); }
+  bool Playing(const std::string& alias) override {
+    TPlayer* p = Find(alias);
+    return p && p->player.playbackState() == QMediaPlayer::PlayingState &&
+           p->player.mediaStatus() != QMediaPlayer::InvalidMedia && p->player.mediaStatus() != QMediaPlayer::EndOfMedia;
+  }
+  std::string Mode(const std::string& alias) override {
+    TPlayer* p = Find(alias);
+    if (p && p->player.playbackState() == QMediaPlayer::PausedState) return "paused";
+    return Playing(alias) ? "playing" : "stopped";
+  }
+  int64_t Position(const std::string& alias) override {
+    TPlayer* p = Find(alias);
+    return p ? p->player.position() : 0;
+  }
+  int64_t Length(const std::string& alias) override {
+    TPlayer* p = Find(alias);
+    return p ? p->player.duration() : 0;
+  }
+  void PlayFile(const QString& native) override {
+    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
+    effect_->stop();
+    effect_->setSource(QUrl::fromLocalFile(native));
+    effect_->play();
+  }
+  void StopFile() override {
+    if (effect_) effect_->stop();
+  }
+
+ private:
+  struct TPlayer {
+    QMediaPlayer player;
+    QAudioOutput output;
+    TPlayer() { player.setAudioOutput(&output); }
+  };
+  TPlayer* Find(const std::string& alias) {
+    const auto it = players_.find(alias);
+    return it == players_.end() ? nullptr : it->second.get();
+  }
+  std::map<std::string, std::unique_ptr<TPlayer>> players_;
+  std::unique_ptr<QSoundEffect> effect_;
+};
+
+// ---------------------------------------------------------------------------
+// The layer: the open devices and the back end, on the application's thread.
+
+class TSoundLayer {
+ public:
+  TBackEnd& BackEnd() {
+    if (!backEnd_) {
+      const bool silent =
+          qgetenv("VYR_SILENT") == "1" || !QCoreApplication::instance() || QMediaDevices::audioOutputs().isEmpty();
+      if (silent) {
+        backEnd_ = std::make_unique<TSilentBackEnd>();
+      } else {
+        backEnd_ = std::make_unique<TQtBackEnd>();
+        // The players must go before the application object does.
+        qAddPostRoutine(ShutDown);
+      }
+    }
+    return *backEnd_;
+  }
+
+  TSoundReply Execute(const TCommand& c) {
+    TSoundReply r;
+    TBackEnd& b = BackEnd();
+    if (c.verb == "open") {
+      if (devices_.count(c.alias)) return Fail(snd::AliasInUse);
+      TSoundKind kind = TSoundKind::Empty;
+      QString native;
+      if (!c.openNew) {
+        native = NativePath(c.file);
+        if (native.isEmpty() || !QFileInfo(native).isFile()) return Fail(snd::FileNotFound);
+        const auto k = SoundKindOf(native);
+        if (!k) return Fail(snd::CannotPlay);
+        kind = *k;
+      }
+      if (!b.Open(c.alias, native, kind)) return Fail(snd::CannotPlay);
+      devices_[c.alias] = c.file;
+      Log(c);
+      return r;
+    }
+    if (c.verb == "close" && c.alias == "all") {
+      for (const auto& [alias, file] : devices_) b.Close(alias);
+      devices_.clear();
+      Log(c);
+      return r;
+    }
+    if (!devices_.count(c.alias)) return Fail(snd::NotOpen);
+    if (c.verb == "play") {
+      b.Play(c.alias, c.from);
+    } else if (c.verb == "stop") {
+      b.Stop(c.alias);
+    } else if (c.verb == "pause") {
+      b.Pause(c.alias);
+    } else if (c.verb == "resume") {
+      b.Play(c.alias, -1);
+    } else if (c.verb == "seek") {
+      b.Seek(c.alias, c.seekTo == "start" ? 0 : c.seekTo == "end" ? -1 : *Number(c.seekTo));
+    } else if (c.verb == "close") {
+      b.Close(c.alias);
+      devices_.erase(c.alias);
+    } else if (c.verb == "status") {
+      if (c.item == "mode")
+        r.text = b.Mode(c.alias);
+      else if (c.item == "position")
+        r.text = std::to_string(b.Position(c.alias));
+      else if (c.item == "length")
+        r.text = std::to_string(b.Length(c.alias));
+      else if (c.item == "ready")
+        r.text = "true";
+      else
+        return Fail(snd::UnknownCommand);
+      return r;
+    }
+    Log(c);
+    return r;
+  }
+
+  bool Playing(const std::string& alias) { return devices_.count(alias) && BackEnd().Playing(alias); }
+
+  bool PlayFile(std::string_view path) {
+    const QString native = NativePath(path);
+    if (native.isEmpty() || !QFileInfo(native).isFile() || SoundKindOf(native) != TSoundKind::Wave) return false;
+    BackEnd().PlayFile(native);
+    if (BackEnd().Silent()) events_.push_back({"playsound", "", std::string(path), -1, false});
+    return true;
+  }
+
+  void StopFile() { BackEnd().StopFile(); }
+
+  void CloseAll() {
+    for (const auto& [alias, file] : devices_) BackEnd().Close(alias);
+    devices_.clear();
+    StopFile();
+  }
+
+  std::vector<TSoundEvent> events_;
+
+ private:
+  static void ShutDown();
+  static TSoundReply Fail(int error) { return {error, {}}; }
+  void Log(const TCommand& c) {
+    if (BackEnd().Silent()) events_.push_back({c.verb, c.alias, c.file, c.from, c.wait});
+  }
+
+  std::unique_ptr<TBackEnd> backEnd_;
+  std::map<std::string, std::string> devices_;  // alias -> file as given
+};
+
+TSoundLayer& Layer() {
+  static TSoundLayer layer;
+  return layer;
+}
+
+void TSoundLayer::ShutDown() {
+  TSoundLayer& l = Layer();
+  l.devices_.clear();
+  l.backEnd_.reset();
+}
+
+// Runs `work` on the application's thread and waits for it.
+template <class F>
+void OnSoundThread(F&& work) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() == app->thread()) {
+    work();
+    return;
+  }
+  QMetaObject::invokeMethod(app, std::forward<F>(work), Qt::BlockingQueuedConnection);
+}
+
+}  // namespace
+
+TSoundReply SendSoundCommand(std::string_view command) {
+  TCommand cmd;
+  if (const int error = Parse(command, cmd)) return {error, {}};
+  TSoundReply reply;
+  OnSoundThread([&] { reply = Layer().Execute(cmd); });
+  if (!reply.ok() || cmd.verb != "play" || !cmd.wait) return reply;
+  // "wait": return when the sound has been played (or was closed).
+  const bool onAppThread =
+      !QCoreApplication::instance() || QThread::currentThread() == QCoreApplication::instance()->thread();
+  while (true) {
+    bool playing = false;
+    OnSoundThread([&] { playing = Layer().Playing(cmd.alias); });
+    if (!playing) break;
+    if (onAppThread) {
+      QEventLoop loop;
+      QTimer::singleShot(20, &loop, &QEventLoop::quit);
+      loop.exec();
+    } else {
+      QThread::msleep(20);
+    }
+  }
+  return reply;
+}
+
+std::string SoundErrorText(int error) {
+  switch (error) {
+    case snd::Ok:
+      return {};
+    case snd::UnknownCommand:
+      return "Der Befehl wird vom Audiogerät nicht unterstützt.";
+    case snd::NotOpen:
+      return "Das angegebene Gerät ist nicht geöffnet.";
+    case snd::MissingParameter:
+      return "Im Befehl fehlt eine Angabe oder sie ist ungültig.";
+    case snd::FileNotFound:
+      return "Die angegebene Datei wurde nicht gefunden. Prüfen Sie Pfad und Dateinamen.";
+    case snd::AliasInUse:
+      return "Der angegebene Aliasname wird bereits verwendet.";
+    case snd::CannotPlay:
+      return "Die Datei kann nicht wiedergegeben werden. Sie ist beschädigt oder hat ein unbekanntes Format.";
+    default:
+      return "Unbekannter Fehler des Audiogeräts (" + std::to_string(error) + ").";
+  }
+}
+
+bool PlaySoundFile(std::string_view path) {
+  bool ok = false;
+  OnSoundThread([&] { ok = Layer().PlayFile(path); });
+  return ok;
+}
+
+void StopSoundFile() {
+  OnSoundThread([] { Layer().StopFile(); });
+}
+
+void CloseAllSounds() {
+  OnSoundThread([] { Layer().CloseAll(); });
+}
+
+bool SoundIsSilent() {
+  bool silent = true;
+  OnSoundThread([&] { silent = Layer().BackEnd().Silent(); });
+  return silent;
+}
+
+std::vector<TSoundEvent> SilentSoundEvents() {
+  std::vector<TSoundEvent> events;
+  OnSoundThread([&] { events = Layer().events_; });
+  return events;
+}
+
+void ClearSilentSoundEvents() {
+  OnSoundThread([] { Layer().events_.clear(); });
+}
+
+}  // namespace vyr

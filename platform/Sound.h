@@ -1,0 +1,74 @@
+#pragma once
+// The sound layer: devices opened, played, stopped and closed by alias
+// through command strings, as the programs have always driven their sounds,
+// and hover sounds played asynchronously by file name.
+//
+//   open "C:\kurs\hvyr\ton.wav" alias welle      (also: type …, wait)
+//   open new type waveaudio alias test           (an empty wave device)
+//   play welle [from <ms>] [wait]                stop welle    close welle|all
+//   seek welle to start|end|<ms>                 pause welle   resume welle
+//   status welle mode|position|length|ready
+//
+// Wave and MP3 files are recognised by their content. Aliases are compared
+// without regard to case. Commands may be sent from any thread; they run on
+// the thread of the application object ("wait" blocks only the caller).
+//
+// Sound goes to QtMultimedia. When the environment variable VYR_SILENT is
+// "1" (tests), when there is no audio output device or no application object,
+// the silent back end takes over without a message: it checks and answers
+// every command like the real one, plays nothing, and records what it was
+// asked so that tests can see the sounds of a page.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vyr {
+
+namespace snd {
+// Error numbers of the sound layer (0: done).
+constexpr int Ok = 0;
+constexpr int UnknownCommand = 261;
+constexpr int NotOpen = 263;
+constexpr int MissingParameter = 274;
+constexpr int FileNotFound = 275;
+constexpr int AliasInUse = 289;
+constexpr int CannotPlay = 296;
+}  // namespace snd
+
+struct TSoundReply {
+  int error = snd::Ok;
+  std::string text;  // the answer to a status query (Windows-1252)
+  bool ok() const { return error == snd::Ok; }
+};
+
+// Sends one command string (Windows-1252 course text).
+TSoundReply SendSoundCommand(std::string_view command);
+// The German text of an error number, for the message the caller shows.
+std::string SoundErrorText(int error);
+
+// A hover sound: the wave file starts at once and the call returns; a new
+// one ends the one still playing. False when the file is missing or is no
+// wave file.
+bool PlaySoundFile(std::string_view path);
+void StopSoundFile();
+
+// Closes every device and stops the hover sound.
+void CloseAllSounds();
+
+// Whether the silent back end is in use.
+bool SoundIsSilent();
+
+// What the silent back end was asked: the commands it accepted, in order,
+// and hover sounds as the verb "playsound".
+struct TSoundEvent {
+  std::string verb;   // "open", "play", "stop", "close", "seek", "pause", "resume", "playsound"
+  std::string alias;  // lower case
+  std::string file;   // the file as given (open, playsound)
+  int32_t from = -1;  // play from, in milliseconds; -1 when not given
+  bool wait = false;
+};
+std::vector<TSoundEvent> SilentSoundEvents();
+void ClearSilentSoundEvents();
+
+}  // namespace vyr
