@@ -1,0 +1,151 @@
+// Paints the pictures of the demo course into a folder: bitmaps (24 and 8
+// bits) and JPEGs with gradients, shapes and text. A picture whose file
+// already holds the same bytes is left alone, so builds stay quiet.
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+bool Save(const QDir& dir, const QString& name, const QImage& image, const char* format, int quality = -1) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, format, quality)) {
+    std::fprintf(stderr, "vyr-pictures: cannot encode %s\n", qPrintable(name));
+    return false;
+  }
+  const QString path = dir.filePath(name);
+  QFile old(path);
+  if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes) return true;
+  old.close();
+  QFile out(path);
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+    std::fprintf(stderr, "vyr-pictures: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+// A sunset: a vertical gradient, a sun and hills; bright and dark parts for the blend modes.
+QImage Landscape(int w, int h) {
+  QImage img(w, h, QImage::Format_RGB888);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient sky(0, 0, 0, h);
+  sky.setColorAt(0, QColor(30, 60, 160));
+  sky.setColorAt(0.6, QColor(250, 170, 90));
+  sky.setColorAt(1, QColor(255, 240, 200));
+  p.fillRect(img.rect(), sky);
+  QRadialGradient sun(w * 0.7, h * 0.45, h * 0.18);
+  sun.setColorAt(0, Qt::white);
+  sun.setColorAt(1, QColor(255, 220, 60));
+  p.setBrush(sun);
+  p.setPen(Qt::NoPen);
+  p.drawEllipse(QPointF(w * 0.7, h * 0.45), h * 0.16, h * 0.16);
+  QPainterPath hills;
+  hills.moveTo(0, h);
+  for (int x = 0; x <= w; x += 4) hills.lineTo(x, h * 0.72 + std::sin(x / 23.0) * h * 0.07);
+  hills.lineTo(w, h);
+  p.setBrush(QColor(20, 70, 30));
+  p.drawPath(hills);
+  return img;
+}
+
+// Black text on white: the blend modes that depend on brightness show best on it.
+QImage Lettering(int w, int h, const QString& text) {
+  QImage img(w, h, QImage::Format_RGB888);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Qt::black, 3));
+  p.drawRect(img.rect().adjusted(2, 2, -3, -3));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(h / 3);
+  font.setBold(true);
+  p.setFont(font);
+  p.drawText(img.rect(), Qt::AlignCenter, text);
+  return img;
+}
+
+// A tile for the mosaic: a coloured square with a shape.
+QImage Tile(int w, int h, QColor colour, int shape) {
+  QImage img(w, h, QImage::Format_RGB888);
+  QLinearGradient g(0, 0, w, h);
+  g.setColorAt(0, colour.lighter(150));
+  g.setColorAt(1, colour.darker(150));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(img.rect(), g);
+  p.setBrush(Qt::white);
+  p.setPen(Qt::NoPen);
+  const QRectF r(w * 0.25, h * 0.25, w * 0.5, h * 0.5);
+  if (shape == 0) p.drawEllipse(r);
+  else if (shape == 1) p.drawRect(r);
+  else p.drawPolygon(QPolygonF({QPointF(w / 2.0, h * 0.2), QPointF(w * 0.8, h * 0.8), QPointF(w * 0.2, h * 0.8)}));
+  return img;
+}
+
+// A small pattern for the tiled page background.
+QImage Pattern() {
+  QImage img(40, 40, QImage::Format_RGB888);
+  img.fill(QColor(250, 246, 235));
+  QPainter p(&img);
+  p.setPen(QColor(230, 222, 200));
+  p.drawLine(0, 39, 39, 0);
+  p.drawPoint(10, 10);
+  return img;
+}
+
+// A button face: a bright circle with an arrow.
+QImage Arrow(int size, QColor colour) {
+  QImage img(size, size, QImage::Format_RGB888);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(colour);
+  p.setPen(Qt::NoPen);
+  p.drawEllipse(QRectF(2, 2, size - 4, size - 4));
+  p.setBrush(Qt::white);
+  p.drawPolygon(QPolygonF({QPointF(size * 0.35, size * 0.25), QPointF(size * 0.75, size * 0.5),
+                           QPointF(size * 0.35, size * 0.75)}));
+  return img;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vyr-pictures FOLDER\n");
+    return 2;
+  }
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(dir.path())) {
+    std::fprintf(stderr, "vyr-pictures: cannot create %s\n", argv[1]);
+    return 1;
+  }
+  bool ok = true;
+  ok &= Save(dir, QStringLiteral("landschaft.jpg"), Landscape(160, 112), "JPG", 90);
+  ok &= Save(dir, QStringLiteral("landschaft.bmp"), Landscape(120, 84), "BMP");
+  ok &= Save(dir, QStringLiteral("schrift.bmp"), Lettering(120, 60, QStringLiteral("ABC")), "BMP");
+  // An 8-bit bitmap with a palette.
+  ok &= Save(dir, QStringLiteral("schrift8.bmp"),
+             Lettering(120, 60, QStringLiteral("xyz")).convertToFormat(QImage::Format_Indexed8), "BMP");
+  ok &= Save(dir, QStringLiteral("muster.bmp"), Pattern(), "BMP");
+  ok &= Save(dir, QStringLiteral("pfeil.bmp"), Arrow(48, QColor(40, 110, 200)), "BMP");
+  ok &= Save(dir, QStringLiteral("pfeil2.bmp"), Arrow(48, QColor(220, 60, 40)), "BMP");
+  const QColor colours[] = {QColor(200, 40, 40), QColor(40, 150, 60), QColor(40, 80, 200), QColor(220, 170, 20)};
+  for (int i = 0; i < 4; ++i)
+    ok &= Save(dir, QStringLiteral("kachel%1.jpg").arg(i + 1), Tile(60, 40, colours[i], i % 3), "JPG", 90);
+  return ok ? 0 : 1;
+}
