@@ -1,0 +1,233 @@
+#pragma once
+// The page control: one widget that reads, lays out, draws and shows pages,
+// and the interactive side of a page: link areas under the mouse (colour
+// change, cursor, hints, hover sounds), notes, the word look-up on right
+// click, access keys, the Enter-key and click-anywhere links, timed jumps,
+// the history, a pop-up page inside the page, and following link targets.
+//
+// It owns the page model, the loader (where pages come from), the layout and
+// the page buffer. A page is drawn once per layout into the buffer; painting
+// and scrolling only copy from it, and the look of a hovered link is laid
+// over the copy.
+//
+// THE RULE FOR LOADING PAGES. Reading a page frees everything the old page
+// owns: its elements, its link areas and names, and the page objects (page
+// buttons, typing fields, the input line). Therefore:
+//  1. code of the page control copies the target and rectangle it follows
+//     and touches no page table after FollowLink returned;
+//  2. a handler called by an object the page owns never follows a link
+//     itself: it calls PostLink, which follows the target from the event
+//     loop once that handler and the object's own event have returned. A
+//     posted link is dropped when another page has been read meanwhile.
+// Handlers of the page control itself (mouse, keys, timers, the note label,
+// the pop-up page) may follow links directly: those objects outlive pages.
+//
+// Mouse input is off from the start of a page load until its end and while
+// an OnCommand handler runs; mouse input arriving meanwhile is dropped, not
+// kept for later.
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "page/History.h"
+#include "page/LinkName.h"
+#include "page/PageLayout.h"
+#include "page/PageLoader.h"
+#include "page/PageDraw.h"
+#include "page/PageModel.h"
+#include "page/WordList.h"
+
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QTimer;
+
+namespace vyr {
+
+class TQtFontMetrics;
+
+class TXPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TXPage(QWidget* parent = nullptr);
+  ~TXPage() override;
+
+  // --- location and loading
+  const std::string& XFile() const { return loader_.XFile(); }
+  const std::string& XPath() const { return loader_.XPath(); }
+  // Loads a page by name; false when nothing was loaded (the old page stays).
+  bool SetXFile(const std::string& name);
+  void SetXPath(const std::string& dir) { loader_.SetXPath(dir); }
+  void SetProgramDirectory(const std::string& dir) { loader_.SetProgramDirectory(dir); }
+  // Resets the page and shows markup as a new page (no file, no history entry).
+  void ShowText(const std::string& markup);
+
+  // --- following links
+  // Follows a target; rect (page coordinates) places a note label.
+  void FollowLink(const std::string& target, const QRect& rect);
+  // The same from the event loop, for handlers of page objects (see the rule above).
+  void PostLink(const std::string& target, const QRect& rect);
+  // The pop-up page: shown at x, y (negative: beside the last right click),
+  // hidden again when it is asked for with the key it shows.
+  void ShowPopupPage(const std::string& key, int x, int y, int width, int height, const std::string& markup);
+  TXPage* PopupPage() const { return popup_; }
+  // Appends a path (empty = the current page) unless it equals the last entry.
+  void AddHistory(const std::string& path = {});
+  const TPageHistory& History() const { return history_; }
+
+  // --- conditions and variables, kept across pages
+  void SetCondition(const std::string& name, bool on);
+  bool HasCondition(const std::string& name) const;
+  std::string GetVariable(const std::string& name) const;
+  void SetVariable(const std::string& name, const std::string& value);
+  TXAliasList& Variables() { return model_.Variables; }
+  const TConditionList& Bedingung() const { return model_.Bedingung; }
+
+  // --- mouse input
+  // Turns mouse input on (the owner does so before it runs a loop of its own).
+  void EnableMouse() { mouseEnabled_ = true; }
+  bool MouseEnabled() const { return mouseEnabled_; }
+  // Set while an exercise's reaction animation runs: the mouse is ignored.
+  bool ReactionRunning = false;
+
+  // --- properties
+  bool AutoJump = true;  // timed jumps are followed only when true
+  bool HTMLChild() const { return outer_ != nullptr; }
+  int32_t ColorBGR() const { return model_.Settings.ColorBGR; }
+  void SetColorBGR(int32_t colour);
+  int32_t ColorTXT() const { return model_.Settings.ColorTXT; }
+  void SetColorTXT(int32_t colour) { model_.Settings.ColorTXT = colour; }
+  QMenu* PopUpMenu = nullptr;  // shown on a right click beside words and right-button links
+
+  // --- what the owner keeps here
+  std::string Sonderzeichen;
+  int Aufgaben() const { return loader_.Aufgaben(); }
+  const QImage& Buffer() const { return buffer_; }
+  const TPageModel& Model() const { return model_; }
+  const TPageLayout& Layout() const { return layout_; }
+  TPageLoader& Loader() { return loader_; }
+  const TWordList& WordList() const { return words_; }
+  int ScrollPos() const { return layout_.ScrollPos; }
+  void SetScrollPos(int pos);
+  // The shown note label and hint (nullptr before the first one).
+  const QLabel* NoteLabel() const { return note_; }
+  const QLabel* HintWindow() const { return hint_; }
+  // The target a hovered link reported last (OnAnkerChange).
+  const std::string& LastAnker() const { return lastTarget_; }
+  // Areas of the link areas shown in their mouse-over look.
+  int32_t HoverFirst() const { return model_.LinkNames.HoverFirst; }
+  int32_t HoverLast() const { return model_.LinkNames.HoverLast; }
+
+  // --- events
+  std::function<void(TXPage*, const std::string& command)> OnCommand;
+  std::function<void(TXPage*, std::string& code)> OnSpecialCode;
+  std::function<void(TXPage*, const std::string& code, QImage& picture)> OnPictureRequest;
+  std::function<void(TXPage*, const QRect& rechteck, const std::string& text)> OnRightClick;
+  std::function<void(TXPage*, std::string& code)> OnMoveCommand;
+  std::function<void(TXPage*, const std::string& anker)> OnAnkerChange;
+  std::function<void(TXPage*, const std::string& text)> OnHintChange;
+  std::function<void(TXPage*, const std::string& title)> OnTitleChange;
+  std::function<void(TXPage*)> OnFileChange;
+  std::function<void(TXPage*, const std::string& badLink)> OnBadLink;
+  std::function<void(TXPage*, bool& doReact)> OnSolved;
+  std::function<void(TXPage*, const std::string& text)> OnDrag;
+  std::function<void(TXPage*)> OnClick;
+  std::function<void(TXPage*)> OnDblClick;
+  std::function<void(TXPage*, int key, Qt::KeyboardModifiers modifiers)> OnKeyDown;
+  std::function<void(TXPage*, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos)> OnMouseDown;
+  std::function<void(TXPage*)> OnEnter;
+  std::function<void(TXPage*)> OnExit;
+
+  // Hooks of the page objects that answer "§" commands themselves: the sound
+  // recorder ("rec", "play") and the multiple-choice question ("mchx…").
+  std::function<void(const std::string& command)> RecorderCommand;
+  std::function<void(const std::string& command)> ChoiceAnswer;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  // PageControl.cpp
+  bool Load(const std::function<bool()>& load);
+  void pageRead(TPageRead what);
+  void resetNavigation();
+  void layoutAndDraw();
+  void redraw();
+  void drawBuffer();
+  void placeScrollBar();
+  QRect ClientRect() const;
+  // PageMouse.cpp
+  bool MouseAccepted() const { return mouseEnabled_ && !ReactionRunning; }
+  void HandleMove(QPoint pos);
+  void SetHover(int32_t first, int32_t last);
+  void ClearHover();
+  QImage OnLook(int32_t area) const;
+  void ReportLink(const TLinkHit& hit, const std::string& target);
+  void HintTimerFired();
+  void CloseHint();
+  // FollowLink.cpp
+  void FollowFrom(std::string target, const QRect& rect, bool fromCommandRest);
+  void RunCommand(const std::string& command);
+  void ToggleCheckBox(const std::string& name);
+  void ShowNote(const std::string& note, const QRect& rect);
+  void CloseNote();
+  void GoBack();
+  void FollowByExtension(const std::string& target);
+  // PopupPage.cpp
+  void HidePopup();
+
+  TPageModel model_;
+  TPageLoader loader_;
+  std::unique_ptr<TQtFontMetrics> metrics_;
+  TPageLayout layout_;
+  QImage buffer_;
+  QScrollBar* scrollBar_;
+
+  TPageHistory history_;
+  TWordList words_;
+  uint64_t pageGeneration_ = 0;  // one more for every page read
+  bool mouseEnabled_ = true;
+
+  // hover state
+  bool mouseInside_ = false;
+  QPoint lastMouse_;
+  std::string lastTarget_, lastNote_;
+  bool reportedOnce_ = false;
+  std::map<int32_t, QImage> onLooks_;  // area -> its look under the mouse
+  std::vector<TAreaBitmaps> areaBitmaps_;  // the on/off looks drawing prepared, one per link area
+  std::string showAction_;
+  bool showActionIsLink_ = false;
+  // hints and notes
+  QTimer* hintTimer_;
+  QLabel* hint_ = nullptr;
+  std::string hintText_, lastHint_;
+  QPoint hintPos_;
+  QLabel* note_ = nullptr;
+  std::string noteText_;
+  // timed jump
+  QTimer* jumpTimer_;
+  std::string jumpTarget_;
+  // the pop-up page and the page it is shown in
+  TXPage* popup_ = nullptr;
+  std::string popupKey_;
+  TXPage* outer_ = nullptr;
+  QPoint lastRightClick_;
+};
+
+}  // namespace vyr
