@@ -22,7 +22,10 @@ TBackdrop::TBackdrop(QWidget* parent) : QWidget(parent), menu_(new QMenu(this)) 
   auto* group = new QActionGroup(this);
   const char16_t* names[] = {u"Weiß", u"Hellgrau", u"Dunkelgrau", u"Schwarz"};
   for (size_t i = 0; i < kColours.size(); ++i) {
-    colourItems_[i] = menu_->addAction(QString::fromUtf16(names[i]), this, [this, i] { SetColour(kColours[i]); });
+    colourItems_[i] = menu_->addAction(QString::fromUtf16(names[i]), this, [this, i] {
+      SetColour(kColours[i]);
+      if (onColourChanged) onColourChanged(kColours[i]);
+    });
     colourItems_[i]->setCheckable(true);
     group->addAction(colourItems_[i]);
   }

@@ -29,6 +29,7 @@ class TBackdrop : public QWidget {
   QMenu* Menu() const { return menu_; }
   std::function<void()> onMinimise;
   std::function<void()> onWindowMode;
+  std::function<void(int colour)> onColourChanged;
 
  protected:
   void paintEvent(QPaintEvent*) override;

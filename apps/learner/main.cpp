@@ -2,6 +2,8 @@
 #include <QApplication>
 
 #include "shell/Environment.h"
+#include "shell/MainWindow.h"
+#include "shell/SharedObjects.h"
 #include "shell/StartUp.h"
 #include "text/Cp1252.h"
 
@@ -15,6 +17,12 @@ int main(int argc, char** argv) {
 
   // The shared objects of the later subsystems join through these steps.
   vyr::TStartUpSteps steps;
+  steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) return 1;
-  return 0;
+
+  vyr::TShutdownSteps shutdown;
+  vyr::TMain main(shutdown);
+  main.SetWindowMode(vyr::Env().windowMode);
+  main.ShowInMode();
+  return app.exec();
 }

@@ -1,0 +1,222 @@
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "page/PageControl.h"
+#include "platform/Files.h"
+#include "platform/Messages.h"
+#include "platform/Shell.h"
+#include "shell/Backdrop.h"
+#include "shell/Environment.h"
+#include "shell/SettingsKey.h"
+#include "shell/SharedObjects.h"
+#include "page/HyperBase.h"
+#include "shell/SpecialCodes.h"
+#include "shell/StartUp.h"
+#include "text/Case.h"
+
+namespace vyr {
+namespace {
+
+// Runs one shutdown step; a step that fails does not stop the others.
+void Step(const std::function<void()>& step) {
+  if (!step) return;
+  try {
+    step();
+  } catch (...) {
+    QCoreApplication::processEvents();
+  }
+}
+
+}  // namespace
+
+TMain::TMain(TShutdownSteps shutdown, QWidget* parent)
+    : QWidget(parent), shutdown_(std::move(shutdown)), backdrop_(new TBackdrop(this)), page_(new TXPage(this)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAutoFillBackground(false);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  setPalette(pal);
+  FormCreate();
+}
+
+TMain::~TMain() {
+  Env().mainWindowExists = false;
+  Env().backdropExists = false;
+  Env().switchToWindowMode = nullptr;
+}
+
+std::string TMain::HomePage() { return Env().contentRoot + "hvyr\\homepage.html"; }
+
+void TMain::FormCreate() {
+  TEnvironment& env = Env();
+  setWindowTitle(u"vyr englisch"_qs);
+  env.mainWindowExists = true;
+  env.switchToWindowMode = [this] { SetWindowMode(true); };
+
+  // The backdrop takes the colour read at the login (black when nobody is).
+  env.backdropExists = true;
+  backdrop_->SetColour(env.backdropColour);
+  backdrop_->onColourChanged = [](int colour) { Env().backdropColour = colour; };
+  backdrop_->onWindowMode = [this] { SetWindowMode(true); };
+  backdrop_->onMinimise = [this] { showMinimized(); };
+
+  page_->resize(kPageWidth, kPageHeight);
+  page_->installEventFilter(this);
+  page_->Sonderzeichen.clear();
+  // The background of the look-up pop-up, unless a page sets its own.
+  if (page_->GetVariable("hyper").empty()) page_->SetVariable("hyper", "#FFFFE1");
+  SetConditions();
+  page_->OnSpecialCode = [](TXPage*, std::string& code) { code = SpecialCodeValue(code); };
+  page_->OnTitleChange = [](TXPage*, const std::string&) {};
+
+  dispatcher_.SetOwner(TCommandOwner::Main, this);
+  dispatcher_.loggedIn = [] { return !Env().userName.empty(); };
+  dispatcher_.processPendingMessages = [] { QCoreApplication::processEvents(); };
+  dispatcher_.SetReady(true);
+  page_->OnCommand = [this](TXPage*, const std::string& command) { PageCommand(command); };
+  page_->OnRightClick = [this](TXPage*, const QRect&, const std::string& text) { XPageRightClick(text); };
+
+  page_->SetProgramDirectory(env.programDirectory);
+  page_->SetXPath(env.contentRoot + "hvyr\\");
+  page_->SetXFile(env.contentRoot + "hvyr\\main.htx");
+}
+
+void TMain::SetConditions() {
+  const TEnvironment& env = Env();
+  page_->SetCondition(LowerCase(kCourseCode), true);
+  page_->SetCondition("cdrom", !env.waveDirectory.empty());
+  page_->SetCondition("online", env.waveDirectory.empty() && !env.extensionRecordings.empty() &&
+                                    env.extensionDirectoryExists && !env.extensions.empty());
+  page_->SetCondition("mute", env.waveDirectory.empty() && env.extensionDirectoryExists && env.extensions.empty());
+  page_->SetCondition("login", !env.userName.empty());
+}
+
+void TMain::SetWindowMode(bool window) {
+  Env().windowMode = window;
+  backdrop_->setVisible(!window);
+  const bool shown = isVisible();
+  if (window) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kPageWidth, kPageHeight);
+    if (QScreen* s = screen(); s && s->geometry().width() != kPageWidth)
+      move(s->geometry().center() - QPoint(kPageWidth / 2, kPageHeight / 2));
+  } else {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setMinimumSize(kPageWidth, kPageHeight);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+  placePage();
+  if (shown) ShowInMode();
+}
+
+void TMain::ShowInMode() {
+  if (Env().windowMode) showNormal();
+  else showFullScreen();
+  page_->setFocus();
+}
+
+void TMain::placePage() {
+  backdrop_->setGeometry(rect());
+  if (Env().windowMode) page_->move(0, 0);
+  else page_->move(std::max(0, (width() - kPageWidth) / 2), std::max(0, (height() - kPageHeight) / 2));
+}
+
+void TMain::resizeEvent(QResizeEvent*) { placePage(); }
+
+void TMain::PageCommand(const std::string& command) { dispatcher_.PageCommand(command); }
+
+void TMain::XPageRightClick(const std::string& text) {
+  // The explanation of the hyper base; the recording and the dictionary's
+  // short entry join with the recordings database and the dictionary.
+  std::string explanation, extra;
+  if (!Shared().hyperBase || Shared().hyperBase->Find("*" + text + "*", explanation, extra) < 0) return;
+  page_->ShowPopupPage(text, -12, -12, 200, 60,
+                       " <body bgcolor=$hyper><font face=\"verdana, arial\" size=1><box coords=10,10,-10,-10 >" +
+                           explanation);
+}
+
+void TMain::RunCommand(TCommandId id, const std::string& argument) {
+  switch (id) {
+    case TCommandId::HomePage:
+      if (!ShellOpen(HomePage()))
+        ShowCourseMessage("Die Seite " + HomePage() + " konnte nicht geöffnet werden.");
+      break;
+    case TCommandId::OpenAddress:
+      if (!ShellOpen(argument)) ShowCourseMessage("Die Adresse " + argument + " konnte nicht geöffnet werden.");
+      break;
+    case TCommandId::DeleteShortcuts: DeleteShortcuts(); break;
+    case TCommandId::DeleteSettingsKey: DeleteSettingsKey(); break;
+    case TCommandId::End: close(); break;
+    default:  // the vocabulary start page comes with the vocabulary library
+      ShowCourseMessage(kFeatureMissingMessage, msg::IconInformation);
+      break;
+  }
+}
+
+bool TMain::handleKey(QKeyEvent* e) {
+  if (e->key() == Qt::Key_F5) {
+    SetWindowMode(!Env().windowMode);
+    return true;
+  }
+  return false;
+}
+
+void TMain::keyPressEvent(QKeyEvent* e) {
+  if (!handleKey(e)) QWidget::keyPressEvent(e);
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == page_ && e->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(e))) return true;
+  return QWidget::eventFilter(watched, e);
+}
+
+void TMain::closeEvent(QCloseEvent* e) {
+  if (shuttingDown_) {
+    e->accept();
+    return;
+  }
+  const std::string bye = Env().contentRoot + "hvyr\\bye.htx";
+  if (!SameText(page_->XFile(), "bye.htx")) {
+    // The first request shows the farewell page; the program can always be
+    // closed all the same: without a readable farewell page it ends now.
+    if (FileExists(bye) && page_->SetXFile(bye) && SameText(page_->XFile(), "bye.htx")) {
+      e->ignore();
+      return;
+    }
+  }
+  Beenden();
+  e->accept();
+}
+
+void TMain::Beenden() {
+  shuttingDown_ = true;
+  if (!QCoreApplication::closingDown()) QCoreApplication::processEvents();
+  const TShutdownSteps& s = shutdown_;
+  Step(s.releaseVerbTrainer);
+  Step(s.releaseLabTopics);
+  Step(s.releaseVocabularyResults);
+  Step(s.releaseSamplePlayer);
+  // Directories marked as not found at start lose their ini entries.
+  int flags = 0;
+  if (Env().wirtschaftRecordings == "-") flags |= kSaveWirtschaft;
+  if (Env().rechtRecordings == "-") flags |= kSaveRecht;
+  if (flags) Step([flags] { SaveDirectories(flags); });
+  Env().extensions.clear();
+  Step(s.releaseRecordings);
+  Step(s.releaseMusic);
+  // The user's logout saves the superlearning options with the user data,
+  // so the options are released only after it.
+  Step(s.saveUserAndRelease);
+  Step(s.releaseSuperOptions);
+  Step(s.releaseLibrary);
+  backdrop_->hide();
+  Env().backdropExists = false;
+  QCoreApplication::quit();
+}
+
+}  // namespace vyr

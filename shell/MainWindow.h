@@ -1,0 +1,78 @@
+#pragma once
+// The learner's main window: one page control showing the course pages,
+// in front of the coloured backdrop in full-screen mode, or framed in window
+// mode. Whatever a page cannot do itself reaches it as a command, a special
+// code or a picture request; it closes through the farewell page.
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "shell/CommandDispatch.h"
+
+namespace vyr {
+
+class TBackdrop;
+class TXPage;
+
+// What the shutdown releases and saves, in its fixed order; an empty step is
+// skipped. The shared objects of later subsystems join here as they come.
+struct TShutdownSteps {
+  std::function<void()> releaseVerbTrainer;
+  std::function<void()> releaseLabTopics;  // saves the lab settings
+  std::function<void()> releaseVocabularyResults;
+  std::function<void()> releaseSamplePlayer;
+  std::function<void()> releaseRecordings;
+  std::function<void()> releaseSuperOptions;  // saves the superlearning options
+  std::function<void()> releaseMusic;
+  std::function<void()> saveUserAndRelease;   // the user data with its log line
+  std::function<void()> releaseLibrary;
+};
+
+class TMain : public QWidget, public TCommandHandler {
+  Q_OBJECT
+ public:
+  static constexpr int kPageWidth = 800, kPageHeight = 572;
+
+  explicit TMain(TShutdownSteps shutdown = {}, QWidget* parent = nullptr);
+  ~TMain() override;
+
+  TXPage* XPage() const { return page_; }
+  TBackdrop* Backdrop() const { return backdrop_; }
+  TCommandDispatcher& Dispatcher() { return dispatcher_; }
+
+  // Full-screen (false) or window mode (true).
+  void SetWindowMode(bool window);
+  // Shows the window in the current mode.
+  void ShowInMode();
+
+  void PageCommand(const std::string& command);
+  // The main window's own rows of the command table.
+  void RunCommand(TCommandId id, const std::string& argument) override;
+  // The home page of the course, opened by "www".
+  static std::string HomePage();
+
+  // Whether the farewell page has been passed and the program shuts down.
+  bool ShuttingDown() const { return shuttingDown_; }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void FormCreate();
+  void SetConditions();
+  void Beenden();
+  void placePage();
+  void XPageRightClick(const std::string& text);
+  bool handleKey(QKeyEvent* e);
+
+  TShutdownSteps shutdown_;
+  TBackdrop* backdrop_;
+  TXPage* page_;
+  TCommandDispatcher dispatcher_;
+  bool shuttingDown_ = false;
+};
+
+}  // namespace vyr

@@ -1,0 +1,18 @@
+#include "shell/SharedObjects.h"
+
+#include "page/HyperBase.h"
+#include "shell/Environment.h"
+
+namespace vyr {
+
+TSharedObjects& Shared() {
+  static TSharedObjects shared;
+  return shared;
+}
+
+void CreateHyperBase() {
+  Shared().hyperBase = std::make_unique<TXHyperBase>();
+  Shared().hyperBase->Load(Env().hyperBaseFile);
+}
+
+}  // namespace vyr
