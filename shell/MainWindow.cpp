@@ -115,8 +115,13 @@ void TMain::SetWindowMode(bool window) {
 }
 
 void TMain::ShowInMode() {
-  if (Env().windowMode) showNormal();
-  else showFullScreen();
+  if (Env().windowMode) {
+    showNormal();
+  } else {
+    // Covers the screen even where no window manager handles full-screen requests.
+    if (QScreen* s = screen()) setGeometry(s->geometry());
+    showFullScreen();
+  }
   page_->setFocus();
 }
 
