@@ -124,16 +124,27 @@ void TXPage::FollowFrom(std::string t, const QRect& rect, bool afterCommand) {
   FollowByExtension(t);
 }
 
+namespace {
+// Runs the owner's command handler; what it throws ends the command and is
+// reported once.
+void RunGuarded(TXPage* page, const std::string& command) {
+  try {
+    if (page->OnCommand) page->OnCommand(page, command);
+  } catch (const std::exception& e) {
+    ShowCourseMessage("Der Befehl \"" + command + "\" konnte nicht ausgeführt werden:\r" + e.what(), msg::IconError);
+  } catch (...) {
+    ShowCourseMessage("Der Befehl \"" + command + "\" konnte nicht ausgeführt werden.", msg::IconError);
+  }
+}
+}  // namespace
+
 // A command for the owner: mouse input off and the hourglass shown while its
 // handler runs; whatever the handler throws ends with it.
 void TXPage::RunCommand(const std::string& command) {
   QPointer<TXPage> self(this);
   mouseEnabled_ = false;
   setCursor(Qt::WaitCursor);
-  try {
-    if (OnCommand) OnCommand(this, command);
-  } catch (...) {
-  }
+  RunGuarded(this, command);
   // Mouse input that arrived meanwhile is dropped while input is still off.
   QCoreApplication::processEvents();
   if (!self) return;
@@ -151,11 +162,7 @@ void TXPage::ToggleCheckBox(const std::string& name) {
   }
   model_.Bedingung.Set(name, checked);
   redraw();
-  if (!OnCommand) return;
-  try {
-    OnCommand(this, (checked ? "+" : "-") + name);
-  } catch (...) {
-  }
+  RunGuarded(this, (checked ? "+" : "-") + name);
 }
 
 // --- the note label

@@ -126,6 +126,9 @@ TEST_F(FollowLinkTest, CommandBlocksMouseShowsHourglassAndSurvivesErrors) {
   EXPECT_TRUE(page.MouseEnabled());
   EXPECT_NE(page.cursor().shape(), Qt::WaitCursor);
   EXPECT_EQ(page.XFile(), "b.html");  // the rest is followed after the error
+  // The error is reported once.
+  ASSERT_EQ(messages.texts().size(), 1u);
+  EXPECT_EQ(messages.texts()[0], "Der Befehl \"los\" konnte nicht ausgeführt werden:\rkaputt");
 }
 
 TEST_F(FollowLinkTest, MouseInputDuringCommandIsDropped) {
