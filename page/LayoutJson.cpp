@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "page/PageJson.h"
 #include "page/PageLayout.h"
 #include "page/PageModel.h"
 #include "text/Cp1252.h"
@@ -10,23 +11,7 @@
 namespace vyr {
 namespace {
 
-void Quote(std::string& out, std::string_view cp1252) {
-  out += '"';
-  for (const char ch : Cp1252ToUtf8(cp1252)) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += ch;
-    }
-  }
-  out += '"';
-}
+void Quote(std::string& out, std::string_view cp1252) { AppendJsonString(out, cp1252); }
 
 // Members of one object written on one line: "Key": value, ...
 class TMembers {
