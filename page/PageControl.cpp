@@ -28,6 +28,9 @@ TXPage::TXPage(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   scrollBar_->hide();
+  // A tile the animation changed in the buffer is shown where it is on screen.
+  connect(&lomo_, &TLomoAnimation::TileChanged, this,
+          [this](const QRect& tile) { update(tile.translated(0, -layout_.ScrollPos)); });
   connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int v) {
     if (v == layout_.ScrollPos) return;
     layout_.ScrollPos = v;
@@ -155,7 +158,8 @@ void TXPage::layoutAndDraw() {
 // of flashing areas, the word list and the show action.
 void TXPage::drawBuffer() {
   TPageDrawResult result;
-  DrawPage(model_, layout_, *metrics_, buffer_, &result);
+  lomo_.Stop();
+  DrawPage(model_, layout_, *metrics_, buffer_, &result, &lomo_);
   areaBitmaps_ = std::move(result.AreaBitmaps);
   words_.Clear();
   for (const TDrawnWord& w : result.Words) words_.Add(w.Text, w.Rect, !w.NewEntry);

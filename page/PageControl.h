@@ -34,6 +34,7 @@
 #include <string>
 
 #include "page/History.h"
+#include "page/LomoAnimation.h"
 #include "page/LinkName.h"
 #include "page/PageLayout.h"
 #include "page/PageLoader.h"
@@ -106,6 +107,7 @@ class TXPage : public QWidget {
   // --- what the owner keeps here
   std::string Sonderzeichen;
   int Aufgaben() const { return loader_.Aufgaben(); }
+  const TLomoAnimation& Animation() const { return lomo_; }
   const QImage& Buffer() const { return buffer_; }
   const TPageModel& Model() const { return model_; }
   const TPageLayout& Layout() const { return layout_; }
@@ -197,6 +199,7 @@ class TXPage : public QWidget {
   std::unique_ptr<TQtFontMetrics> metrics_;
   TPageLayout layout_;
   QImage buffer_;
+  TLomoAnimation lomo_;  // the tile animation of the page, drawing on the buffer
   QScrollBar* scrollBar_;
 
   TPageHistory history_;
