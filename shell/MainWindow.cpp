@@ -14,7 +14,7 @@
 #include "shell/SettingsKey.h"
 #include "shell/SharedObjects.h"
 #include "page/HyperBase.h"
-#include "shell/SpecialCodes.h"
+#include "shell/PageCodes.h"
 #include "shell/StartUp.h"
 #include "text/Case.h"
 

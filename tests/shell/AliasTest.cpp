@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "shell/SpecialCharacter.h"
+#include "shell/AccentCycle.h"
 #include "shell/UserSettings.h"
 #include "tests/shell/StartUpFixture.h"
 

@@ -6,7 +6,7 @@
 #include "platform/Registry.h"
 #include "shell/CommandDispatch.h"
 #include "shell/SettingsKey.h"
-#include "shell/SpecialCodes.h"
+#include "shell/PageCodes.h"
 #include "tests/shell/StartUpFixture.h"
 
 using namespace vyr;

@@ -1,4 +1,4 @@
-#include "shell/SpecialCodes.h"
+#include "shell/PageCodes.h"
 
 #include "page/FindFiles.h"
 #include "platform/Files.h"

@@ -1,4 +1,4 @@
-#include "shell/SpecialCharacter.h"
+#include "shell/AccentCycle.h"
 
 #include <QLineEdit>
 #include <cstring>
