@@ -93,7 +93,8 @@ void TXPage::FollowFrom(std::string t, const QRect& rect, bool afterCommand) {
       } else if (command == "play") {
         if (model_.Recorder.Present && RecorderCommand) RecorderCommand(command);
       } else if (StartsWith(command, "mchx")) {
-        if (ChoiceAnswer) ChoiceAnswer(command);
+        if (!model_.Multiple.Reaction.empty() || !ChoiceAnswer) ChoiceAnswered(command.substr(4));
+        else ChoiceAnswer(command);
       } else {
         QPointer<TXPage> self(this);
         RunCommand(command);

@@ -57,7 +57,7 @@ TXPage::TXPage(QWidget* parent)
   resize(800, 572);
 }
 
-TXPage::~TXPage() = default;
+TXPage::~TXPage() { clearExercises(); }
 
 bool TXPage::Load(const std::function<bool()>& load) {
   // Off until the step after the load turns it on again; a load that read
@@ -114,6 +114,7 @@ void TXPage::resetNavigation() {
 // The step after every page read.
 void TXPage::pageRead(TPageRead) {
   resetNavigation();
+  createExercises();
   if (OnFileChange) OnFileChange(this);
   layout_.ScrollPos = 0;
   layoutAndDraw();
@@ -146,12 +147,15 @@ void TXPage::layoutAndDraw() {
   model_.ClientWidth = width();
   model_.ClientHeight = height();
   LayoutPage(model_, *metrics_, layout_);
+  placeTypingFields();
+  placeDragExercise();
   if (OnTitleChange) OnTitleChange(this, model_.Settings.Title);
   buffer_ = MakePageBuffer(model_, layout_);
   drawBuffer();
   onLooks_.clear();
   placeScrollBar();
   update();
+  showTypingFields();
 }
 
 // Draws the page into the buffer and keeps what drawing prepared: the looks
@@ -165,6 +169,9 @@ void TXPage::drawBuffer() {
   for (const TDrawnWord& w : result.Words) words_.Add(w.Text, w.Rect, !w.NewEntry);
   showAction_ = std::move(result.ShowAction);
   showActionIsLink_ = result.ShowActionIsLink;
+  gapPictures_ = std::move(result.GapPictures);
+  drawTray();
+  drawSentences();
 }
 
 void TXPage::redraw() {
@@ -173,6 +180,7 @@ void TXPage::redraw() {
   ClearHover();
   if (mouseInside_) HandleMove(lastMouse_);
   update();
+  showTypingFields();
 }
 
 void TXPage::placeScrollBar() {
@@ -194,6 +202,10 @@ void TXPage::SetScrollPos(int pos) {
 
 void TXPage::paintEvent(QPaintEvent* e) {
   QPainter p(this);
+  if (!reactionFrame_.isNull()) {
+    p.drawImage(0, 0, reactionFrame_);
+    return;
+  }
   const int visibleWidth = width() - (scrollBar_->isVisible() ? kScrollBarWidth + 1 : 0);
   const QRect visible(0, 0, visibleWidth, height());
   const QRect target = e->rect().intersected(visible);
@@ -211,6 +223,8 @@ void TXPage::paintEvent(QPaintEvent* e) {
     const TPageRect& r = areas[static_cast<size_t>(index)].Rect;
     p.drawImage(QPoint(r.Left, r.Top - layout_.ScrollPos), look);
   }
+  // The dragged block over the page (the buffer never holds it).
+  if (Dragging() && !moving_.isNull()) p.drawImage(dragPos_ - QPoint(0, layout_.ScrollPos), moving_);
 }
 
 void TXPage::resizeEvent(QResizeEvent*) {

@@ -43,6 +43,8 @@
 #include "page/WordList.h"
 
 class QLabel;
+class QPainter;
+class QLineEdit;
 class QMenu;
 class QScrollBar;
 class QTimer;
@@ -50,6 +52,8 @@ class QTimer;
 namespace vyr {
 
 class TQtFontMetrics;
+class TXRichEdit;
+class tXColorButton;
 
 class TXPage : public QWidget {
   Q_OBJECT
@@ -144,8 +148,75 @@ class TXPage : public QWidget {
   std::function<void(TXPage*)> OnEnter;
   std::function<void(TXPage*)> OnExit;
 
+  // --- exercises (PageExercises.cpp)
+  // The page's typing fields in task order (<A GAP> and <EDIT> alike).
+  const std::vector<TXRichEdit*>& TypingFields() const { return typingFields_; }
+  // The page's input line (<INPUT>); nullptr when the page has none.
+  QLineEdit* InputLine() const { return inputLine_; }
+  // The page buttons (<BUTTON>), in page order.
+  const std::vector<tXColorButton*>& PageButtons() const { return pageButtons_; }
+  // Takes a typing field's result: reports its reaction (posted, after the
+  // field's key handling), or turns the gap into plain text.
+  void GapFinished(TXRichEdit* field, bool right);
+  // The completion test: with every exercise done, OnSolved and the reaction.
+  void CheckAllSolved();
+  // Shows the solutions of the page's exercises (the editor's preview
+  // command "solve"); OnSolved follows with DoReact false.
+  void SolveAll();
+  // --- the drag exercise (PageDrag.cpp)
+  struct TDragBlock {
+    QRect Rect;        // in the tray (page coordinates)
+    std::string Text;
+    QImage Face;       // the block as drawn
+    QImage Under;      // the tray as it was under the block
+    int32_t Key = -1;  // the element of the place it was made for; -1 = an extra block
+  };
+  struct TDragPlaceState {
+    QRect Rect;
+    std::string Text;
+    int32_t Element = -1;
+    bool Open = true;
+  };
+  struct TSentencePart {
+    QRect Rect;
+    QPoint TextOffset;  // of the text inside the picture
+    std::string Text;
+    QImage Picture;
+  };
+  struct TSentenceTask {
+    QRect Rect;
+    std::string Correct;  // the parts in written order, joined by blanks
+    std::vector<TSentencePart> Parts;  // in their present order
+  };
+  // The sentence-building tasks not solved yet.
+  const std::vector<TSentenceTask>& SentenceTasks() const { return sentences_; }
+  const std::vector<TDragBlock>& DragBlocks() const { return dragBlocks_; }
+  const std::vector<TDragPlaceState>& DragPlaceStates() const { return dragPlaces_; }
+  // Starts dragging the block at a point of the window; false when none is there.
+  bool StartDrag(int x, int y);
+  // Moves the dragged block to follow the pointer (snapping onto an open place).
+  void DragMove(QPoint pointer);
+  // Drops it: on its own place it stays, anywhere else it flies back.
+  void DragDrop();
+  bool Dragging() const { return dragBlock_ >= 0 || dragPart_ >= 0; }
+  QPoint DragTopLeft() const { return dragPos_; }
+  // The window rectangle the last move repainted and the bytes it copied.
+  QRect LastDragUpdate() const { return lastDragUpdate_; }
+  int64_t LastDragBytes() const { return lastDragBytes_; }
+  // Draws the whole page again into its buffer and onto the window.
+  void DrawAgain();
+
+  // The full-window reaction animation, run to its end.
+  void ShowReaction(bool positive, int milliseconds);
+  // The point size and text of the last reaction animation.
+  int ReactionPointSize() const { return reactionPointSize_; }
+  const QString& ReactionText() const { return reactionText_; }
+
   // Hooks of the page objects that answer "§" commands themselves: the sound
-  // recorder ("rec", "play") and the multiple-choice question ("mchx…").
+  // recorder ("rec", "play") and the multiple-choice question ("mchx…"; a
+  // question with REACTION is reported through OnCommand instead, and
+  // without the hook the page marks the question answered and shows the
+  // reaction itself).
   std::function<void(const std::string& command)> RecorderCommand;
   std::function<void(const std::string& command)> ChoiceAnswer;
 
@@ -193,6 +264,34 @@ class TXPage : public QWidget {
   void FollowByExtension(const std::string& target);
   // PopupPage.cpp
   void HidePopup();
+  // PageExercises.cpp
+  void createExercises();
+  void clearExercises();
+  void placeTypingFields();
+  void showTypingFields();
+  void gapReturned(TXRichEdit* field);
+  void ChoiceAnswered(std::string result);
+  void createInputLine();
+  void inputLineEntered();
+  int typingTaskOf(const TXRichEdit* field) const;
+  bool allSolved() const;
+  // PageDrag.cpp
+  void placeDragExercise();
+  void drawTray();
+  void clearDrag();
+  void removeExtraBlocks();
+  void moveImage(QPoint pointer);
+  // PageSentence.cpp
+  void createSentences();
+  void layoutSentence(TSentenceTask& task);
+  void drawSentences();
+  void redrawSentence(const TSentenceTask& task, int pickedUp);
+  bool startSentenceDrag(QPoint at);
+  void moveSentencePart(QPoint at);
+  void dropSentencePart();
+  void orderSentence(size_t task);
+  void showSentenceSolved(size_t task);
+  void drawSolvedWords(QPainter& p);
 
   TPageModel model_;
   TPageLoader loader_;
@@ -231,6 +330,34 @@ class TXPage : public QWidget {
   std::string popupKey_;
   TXPage* outer_ = nullptr;
   QPoint lastRightClick_;
+  // exercises
+  std::vector<TXRichEdit*> typingFields_;
+  std::vector<tXColorButton*> pageButtons_;
+  QLineEdit* inputLine_ = nullptr;
+  std::vector<bool> typingPlaced_;  // a gap's field has a place over its word
+  std::vector<TGapPicture> gapPictures_;
+  bool typingFocusGiven_ = false;   // the latest full drawing focused a typing field
+  std::vector<TDragBlock> dragBlocks_;
+  std::vector<TDragPlaceState> dragPlaces_;
+  bool extraBlocksAdded_ = false;
+  int dragBlock_ = -1;
+  QPoint dragPos_{-1, -1};
+  QPoint grab_;
+  QRect lastDragUpdate_;
+  int64_t lastDragBytes_ = 0;
+  QImage moving_;  // the image that follows the pointer
+  std::vector<TSentenceTask> sentences_;
+  struct TSolvedWord {
+    std::string Text;
+    QPoint Pos;  // top-left of the text
+    TPageRect Rect;
+  };
+  std::vector<TSolvedWord> solvedWords_;  // solved sentences, drawn again with the page
+  int dragTask_ = -1, dragPart_ = -1;  // the sentence part picked up
+  bool partSnapped_ = false;
+  QImage reactionFrame_;            // shown instead of the page while the reaction runs
+  int reactionPointSize_ = 0;
+  QString reactionText_;
 };
 
 }  // namespace vyr

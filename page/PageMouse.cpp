@@ -12,6 +12,7 @@
 #include "page/ContainerCall.h"
 #include "page/FontMetrics.h"
 #include "page/PageControl.h"
+#include "page/TypingField.h"
 #include "page/PageDraw.h"
 #include "page/PageSound.h"
 #include "text/Cp1252.h"
@@ -63,12 +64,18 @@ void TXPage::mousePressEvent(QMouseEvent* e) {
       FollowLink("@" + hit.Parts.Note, ToQRect(model_.LinkNames.Areas[static_cast<size_t>(hit.Area)].Rect));
     return;
   }
+  if (StartDrag(pos.x(), pos.y())) return;
   if (note_ && note_->isVisible()) CloseNote();
   else if (outer_) outer_->HidePopup();
 }
 
 void TXPage::mouseReleaseEvent(QMouseEvent* e) {
   if (!MouseAccepted()) return;
+  if (Dragging() && e->button() == Qt::LeftButton) {
+    DragMove(e->position().toPoint());
+    DragDrop();
+    return;
+  }
   const QPoint pos = e->position().toPoint();
   const bool right = e->button() == Qt::RightButton;
   if (!right && e->button() != Qt::LeftButton) return;
@@ -99,6 +106,10 @@ void TXPage::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void TXPage::mouseMoveEvent(QMouseEvent* e) {
   if (!MouseAccepted()) return;
+  if (Dragging()) {
+    if (e->buttons() & Qt::LeftButton) DragMove(e->position().toPoint());
+    return;
+  }
   HandleMove(e->position().toPoint());
 }
 
@@ -325,6 +336,11 @@ void TXPage::keyPressEvent(QKeyEvent* e) {
 void TXPage::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
   if (OnEnter) OnEnter(this);
+  // The first typing field takes the keys when it can.
+  if (isVisible() && !typingFields_.empty()) {
+    TXRichEdit* first = typingFields_.front();
+    if (!first->isHidden() && !first->Finished && first->isEnabled()) first->setFocus();
+  }
 }
 
 void TXPage::focusOutEvent(QFocusEvent* e) {

@@ -1,0 +1,245 @@
+// Sentence building on the page: the parts of a sentence stand shuffled in
+// a row and are put in order by dragging one onto the place of another; once
+// they read the written sentence they become plain words.
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+
+#include "page/FontMetrics.h"
+#include "page/PageControl.h"
+#include "platform/Random.h"
+#include "text/Cp1252.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr int kPartGap = 3;     // pixels between two parts
+constexpr int kSnap = 4;        // how near a part's edge snaps
+constexpr int kFlySteps = 100;
+
+std::string Joined(const std::vector<TXPage::TSentencePart>& parts) {
+  std::string out;
+  for (const auto& p : parts) out += (out.empty() ? "" : " ") + p.Text;
+  return out;
+}
+
+}  // namespace
+
+void TXPage::createSentences() {
+  for (const tSatzteilListe& s : model_.Satzbau) {
+    TSentenceTask task;
+    task.Rect = QRect(QPoint(s.Rect.Left, s.Rect.Top), QPoint(s.Rect.Right - 1, s.Rect.Bottom - 1));
+    task.Correct = s.Correct;
+    for (const std::string& p : s.Parts) task.Parts.push_back({QRect(), QPoint(), p, QImage()});
+    if (task.Parts.empty() || task.Rect.width() <= 0 || task.Rect.height() <= 0) continue;
+    sentences_.push_back(std::move(task));
+  }
+}
+
+// The parts left to right from the task's left edge.
+void TXPage::layoutSentence(TSentenceTask& task) {
+  int x = task.Rect.left();
+  for (TSentencePart& p : task.Parts) {
+    p.Rect = QRect(x, task.Rect.top(), p.Picture.width(), task.Rect.height());
+    x += p.Picture.width() + kPartGap;
+  }
+}
+
+// Part of every full drawing: the parts shuffled anew and drawn.
+void TXPage::drawSentences() {
+  if (buffer_.isNull()) return;
+  const TFontBlock& block = model_.Slots.Sentence;
+  const QFont font = metrics_->QtFont(metrics_->Font(TFontKey::Of(block)));
+  const QFontMetrics fm(font);
+  QPainter page(&buffer_);
+  drawSolvedWords(page);
+  for (TSentenceTask& task : sentences_) {
+    const int n = static_cast<int>(task.Parts.size());
+    for (int j = 0; j < n; ++j) {
+      const int r = RandomInt(n);
+      if (r != j) std::swap(task.Parts[static_cast<size_t>(j)], task.Parts[static_cast<size_t>(r)]);
+    }
+    page.fillRect(task.Rect, PageColor(model_, model_.Settings.ColorBGR));
+    for (TSentencePart& p : task.Parts) {
+      const QString text = ToUnicode(p.Text);
+      const int tw = fm.horizontalAdvance(text);
+      p.Picture = QImage(tw + 8, task.Rect.height(), QImage::Format_RGB32);
+      p.Picture.fill(PageColor(model_, model_.Settings.BlockColor));
+      p.TextOffset = QPoint((p.Picture.width() - tw) / 2, (p.Picture.height() - fm.height()) / 2);
+      QPainter pp(&p.Picture);
+      pp.setFont(font);
+      pp.setPen(PageColor(model_, block.Color));
+      pp.drawText(p.TextOffset + QPoint(0, fm.ascent()), text);
+    }
+    layoutSentence(task);
+  }
+  page.end();
+  for (const TSentenceTask& task : sentences_) redrawSentence(task, -1);
+}
+
+// The solved sentences stand as plain words, for look-up too.
+void TXPage::drawSolvedWords(QPainter& p) {
+  if (solvedWords_.empty()) return;
+  const TFontBlock& block = model_.Slots.Sentence;
+  const QFont font = metrics_->QtFont(metrics_->Font(TFontKey::Of(block)));
+  const QFontMetrics fm(font);
+  p.setFont(font);
+  p.setPen(PageColor(model_, block.Color));
+  for (const TSolvedWord& w : solvedWords_) {
+    p.drawText(w.Pos + QPoint(0, fm.ascent()), ToUnicode(w.Text));
+    words_.Add(w.Text, w.Rect, false);
+  }
+}
+
+// The task in the buffer: the picked-up part as a hole, the others as they stand.
+void TXPage::redrawSentence(const TSentenceTask& task, int pickedUp) {
+  QPainter p(&buffer_);
+  const QColor background = PageColor(model_, model_.Settings.ColorBGR);
+  for (size_t i = 0; i < task.Parts.size(); ++i) {
+    const TSentencePart& part = task.Parts[i];
+    if (static_cast<int>(i) == pickedUp) p.fillRect(part.Rect, background);
+    else p.drawImage(part.Rect.topLeft(), part.Picture);
+    p.fillRect(QRect(part.Rect.right() + 1, part.Rect.top(), kPartGap, part.Rect.height()), background);
+  }
+  p.end();
+  update(task.Rect.united(task.Parts.back().Rect.adjusted(0, 0, kPartGap, 0)).translated(0, -layout_.ScrollPos));
+}
+
+bool TXPage::startSentenceDrag(QPoint at) {
+  for (size_t t = 0; t < sentences_.size(); ++t) {
+    TSentenceTask& task = sentences_[t];
+    for (size_t i = 0; i < task.Parts.size(); ++i) {
+      const TSentencePart& part = task.Parts[i];
+      if (!part.Rect.contains(at)) continue;
+      dragTask_ = static_cast<int>(t);
+      dragPart_ = static_cast<int>(i);
+      moving_ = part.Picture;
+      dragPos_ = part.Rect.topLeft();
+      grab_ = at - dragPos_;
+      partSnapped_ = false;
+      setFocus();
+      const int32_t hole =
+          model_.Settings.HoleColor == 0x00FF00 ? model_.Settings.ColorBGR : model_.Settings.HoleColor;
+      QPainter p(&buffer_);
+      p.fillRect(part.Rect, PageColor(model_, hole));
+      p.end();
+      lastDragUpdate_ = part.Rect.translated(0, -layout_.ScrollPos);
+      update(lastDragUpdate_);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TXPage::moveSentencePart(QPoint at) {
+  TSentenceTask& task = sentences_[static_cast<size_t>(dragTask_)];
+  partSnapped_ = false;
+  int fitted = -1;
+  if (at.y() >= task.Rect.top() && at.y() <= task.Rect.bottom() + 1) {
+    const int w = moving_.width();
+    const int x = at.x() - grab_.x();  // the moving part's left edge
+    for (size_t j = 0; j < task.Parts.size(); ++j) {
+      const QRect& d = task.Parts[j].Rect;
+      const int h = std::min(w, d.width());
+      const int right = d.right() + 1;
+      if (static_cast<int>(j) > dragPart_) {
+        if (right - h - kSnap <= x && x <= right + kSnap) {
+          at = QPoint(right - h, d.top()) + grab_;
+          fitted = static_cast<int>(j);
+          break;
+        }
+      } else if (d.left() - kSnap <= x && x <= d.left() + h + kSnap) {
+        at = QPoint(d.left(), d.top()) + grab_;
+        fitted = static_cast<int>(j);
+        break;
+      }
+    }
+  }
+  partSnapped_ = fitted >= 0;
+  if (fitted >= 0 && fitted != dragPart_) {
+    std::swap(task.Parts[static_cast<size_t>(fitted)], task.Parts[static_cast<size_t>(dragPart_)]);
+    layoutSentence(task);
+    dragPart_ = fitted;
+    redrawSentence(task, dragPart_);
+  }
+  moveImage(at);
+}
+
+void TXPage::dropSentencePart() {
+  const size_t t = static_cast<size_t>(dragTask_);
+  TSentenceTask& task = sentences_[t];
+  const QPoint home = task.Parts[static_cast<size_t>(dragPart_)].Rect.topLeft();
+  if (!partSnapped_ || dragPos_ != home) {
+    // Back to its place in the row (after an exchange that is its new place).
+    const QPoint c = dragPos_;
+    auto step = [](int from, int to, int i) {
+      return from < to ? from + i * (to - from) / kFlySteps : to + (kFlySteps - i) * (from - to) / kFlySteps;
+    };
+    for (int i = 1; i <= kFlySteps; ++i) moveImage(QPoint(step(c.x(), home.x(), i), step(c.y(), home.y(), i)) + grab_);
+  }
+  dragTask_ = dragPart_ = -1;
+  dragPos_ = QPoint(-1, -1);
+  moving_ = QImage();
+  redrawSentence(task, -1);
+  if (Joined(task.Parts) != task.Correct) return;
+  showSentenceSolved(t);
+  CheckAllSolved();
+}
+
+// The parts put in their written order, as they stand after the last exchange.
+void TXPage::orderSentence(size_t t) {
+  TSentenceTask& task = sentences_[t];
+  std::vector<TSentencePart> rest = std::move(task.Parts), ordered;
+  std::string_view correct = task.Correct;
+  while (!correct.empty() && !rest.empty()) {
+    // the part whose words come next (a part may hold several words)
+    auto it = std::find_if(rest.begin(), rest.end(), [&](const TSentencePart& p) {
+      return correct.substr(0, p.Text.size()) == p.Text &&
+             (correct.size() == p.Text.size() || correct[p.Text.size()] == ' ');
+    });
+    if (it == rest.end()) break;
+    correct.remove_prefix(std::min(correct.size(), it->Text.size() + 1));
+    ordered.push_back(std::move(*it));
+    rest.erase(it);
+  }
+  for (auto& p : rest) ordered.push_back(std::move(p));
+  task.Parts = std::move(ordered);
+  layoutSentence(task);
+  redrawSentence(task, -1);
+}
+
+// Solved: the parts become the sentence as plain words, and the task goes.
+void TXPage::showSentenceSolved(size_t t) {
+  TSentenceTask& task = sentences_[t];
+  const TSentencePart& first = task.Parts.front();
+  const QRect area(first.Rect.topLeft(), task.Parts.back().Rect.bottomRight());
+  const TFontBlock& block = model_.Slots.Sentence;
+  const QFont font = metrics_->QtFont(metrics_->Font(TFontKey::Of(block)));
+  const QFontMetrics fm(font);
+  QPainter p(&buffer_);
+  p.fillRect(area, PageColor(model_, model_.Settings.ColorBGR));
+  QPoint pos = first.Rect.topLeft() + first.TextOffset;
+  std::string_view rest = task.Correct;
+  const size_t before = solvedWords_.size();
+  while (!rest.empty()) {
+    const size_t blank = rest.find(' ');
+    const std::string word(rest.substr(0, blank));
+    const int w = fm.horizontalAdvance(ToUnicode(word));
+    solvedWords_.push_back({word, pos, TPageRect{pos.x(), pos.y(), pos.x() + w, pos.y() + fm.height()}});
+    pos.rx() += w + fm.horizontalAdvance(u' ');
+    if (blank == std::string_view::npos) break;
+    rest.remove_prefix(blank + 1);
+  }
+  // Only this sentence's words are drawn and listed now; the others stand already.
+  std::vector<TSolvedWord> earlier(solvedWords_.begin(), solvedWords_.begin() + static_cast<std::ptrdiff_t>(before));
+  solvedWords_.erase(solvedWords_.begin(), solvedWords_.begin() + static_cast<std::ptrdiff_t>(before));
+  drawSolvedWords(p);
+  solvedWords_.insert(solvedWords_.begin(), earlier.begin(), earlier.end());
+  p.end();
+  update(area.translated(0, -layout_.ScrollPos));
+  sentences_.erase(sentences_.begin() + static_cast<std::ptrdiff_t>(t));
+}
+
+}  // namespace vyr
