@@ -34,6 +34,7 @@ TXPage::TXPage(QWidget* parent)
   connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int v) {
     if (v == layout_.ScrollPos) return;
     layout_.ScrollPos = v;
+    scrollWidgets();  // the page's buttons and fields scroll with it
     update();
   });
   hintTimer_->setSingleShot(true);
@@ -148,6 +149,7 @@ void TXPage::layoutAndDraw() {
   model_.ClientHeight = height();
   LayoutPage(model_, *metrics_, layout_);
   placeTypingFields();
+  scrollWidgets();
   placeDragExercise();
   if (OnTitleChange) OnTitleChange(this, model_.Settings.Title);
   buffer_ = MakePageBuffer(model_, layout_);
@@ -196,6 +198,7 @@ void TXPage::placeScrollBar() {
 
 void TXPage::SetScrollPos(int pos) {
   SetScrollPosition(layout_, height(), pos);
+  scrollWidgets();
   placeScrollBar();
   update();
 }

@@ -268,6 +268,8 @@ class TXPage : public QWidget {
   void createExercises();
   void clearExercises();
   void placeTypingFields();
+  // Moves the page's own widgets (fields, buttons, input line) to the scroll position.
+  void scrollWidgets();
   void showTypingFields();
   void gapReturned(TXRichEdit* field);
   void ChoiceAnswered(std::string result);
@@ -334,6 +336,7 @@ class TXPage : public QWidget {
   std::vector<TXRichEdit*> typingFields_;
   std::vector<tXColorButton*> pageButtons_;
   QLineEdit* inputLine_ = nullptr;
+  int widgetScroll_ = 0;  // the scroll position the page's widgets stand at
   std::vector<bool> typingPlaced_;  // a gap's field has a place over its word
   std::vector<TGapPicture> gapPictures_;
   bool typingFocusGiven_ = false;   // the latest full drawing focused a typing field

@@ -163,6 +163,7 @@ void TXPage::clearExercises() {
 // Reading a page frees the old page's fields and makes the new page's ones, hidden.
 void TXPage::createExercises() {
   clearExercises();
+  widgetScroll_ = 0;  // new widgets stand at page coordinates
   const tTippAufgabenListe& tasks = model_.TippAufgaben;
   typingFields_.reserve(tasks.size());
   for (const TTippAufgabe& t : tasks) {
@@ -212,6 +213,16 @@ void TXPage::createExercises() {
   }
 }
 
+void TXPage::scrollWidgets() {
+  const int delta = widgetScroll_ - layout_.ScrollPos;
+  if (delta == 0) return;
+  auto shift = [delta](QWidget* w) { w->move(w->pos() + QPoint(0, delta)); };
+  for (TXRichEdit* f : typingFields_) shift(f);
+  for (tXColorButton* b : pageButtons_) shift(b);
+  if (inputLine_) shift(inputLine_);
+  widgetScroll_ = layout_.ScrollPos;
+}
+
 // After every layout: a gap's field over its word.
 void TXPage::placeTypingFields() {
   for (const TGapField& g : layout_.GapFields) {
@@ -219,7 +230,7 @@ void TXPage::placeTypingFields() {
     if (g.Element < 0 || static_cast<size_t>(g.Element) >= model_.Elements.size()) continue;
     TXRichEdit* f = typingFields_[static_cast<size_t>(g.Task)];
     if (model_.TippAufgaben[static_cast<size_t>(g.Task)].IsEdit) continue;
-    f->setGeometry(g.Left, g.Top, std::max(g.Width, 1), std::max(g.Height, 1));
+    f->setGeometry(g.Left, g.Top - widgetScroll_, std::max(g.Width, 1), std::max(g.Height, 1));
     f->Element = g.Element;
     SetFieldBackground(f, QColor(255, 255, 255));
     f->setFont(FieldFont(*metrics_, model_.Elements[static_cast<size_t>(g.Element)].Format));

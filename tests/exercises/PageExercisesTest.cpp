@@ -316,3 +316,26 @@ TEST_F(PageExercisesTest, SolveAllFillsPlacesAndBuildsSentences) {
 
 }  // namespace
 }  // namespace vyr::test
+
+namespace vyr::test {
+namespace {
+
+TEST_F(PageExercisesTest, FieldsAndButtonsScrollWithThePage) {
+  std::string tall;
+  for (int i = 0; i < 60; ++i) tall += "<p>Zeile " + std::to_string(i);
+  Page("lang.html", tall + "<p>The <a gap lsg=\"cat\">cat</a> sleeps.");
+  ASSERT_TRUE(Open("lang.html"));
+  TXRichEdit* f = Field(0);
+  ASSERT_TRUE(f);
+  const int top = f->y();
+  page.SetScrollPos(200);
+  ASSERT_EQ(page.ScrollPos(), 200);
+  EXPECT_EQ(f->y(), top - 200);
+  page.SetScrollPos(50);
+  EXPECT_EQ(f->y(), top - 50);
+  page.SetColorBGR(0xFFFFFF);  // a new layout and drawing keeps the field in place
+  EXPECT_EQ(f->y(), top - 50);
+}
+
+}  // namespace
+}  // namespace vyr::test
