@@ -154,38 +154,12 @@ void BlendLine(uint8_t* target, const uint8_t* source, int sourceStep, const uin
       return;
     }
   }
-  switch (blend.mode) {
-    case 1:
-      BlendRun<1>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 2:
-      BlendRun<2>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 3:
-      BlendRun<3>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 4:
-      BlendRun<4>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 5:
-      BlendRun<5>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 6:
-      BlendRun<6>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 7:
-      BlendRun<7>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 8:
-      BlendRun<8>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    case 9:
-      BlendRun<9>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-    default:
-      BlendRun<0>(target, source, sourceStep, coverage, count, xa, blend.xColor);
-      break;
-  }
+  // One instantiation per mode; modes outside 0..9 blend as mode 0.
+  using TRun = void (*)(uint8_t*, const uint8_t*, int, const uint8_t*, int, int, const TRgb&);
+  static constexpr TRun kRuns[] = {BlendRun<0>, BlendRun<1>, BlendRun<2>, BlendRun<3>, BlendRun<4>,
+                                   BlendRun<5>, BlendRun<6>, BlendRun<7>, BlendRun<8>, BlendRun<9>};
+  const TRun run = blend.mode >= 1 && blend.mode <= 9 ? kRuns[blend.mode] : kRuns[0];
+  run(target, source, sourceStep, coverage, count, xa, blend.xColor);
 }
 
 void BlendPicture(QImage& target, int x, int y, const QImage& source, const TBlend& blend, const TCoverage* mask) {
