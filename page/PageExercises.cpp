@@ -464,13 +464,19 @@ void TXPage::ChoiceAnswered(std::string result) {
     return;  // not an answer of a question
   }
   TMultipleChoice& mc = model_.Multiple;
-  // The answers go before the owner hears of it: its handler may read a new page.
-  mc.Answers.clear();
   if (!mc.Reaction.empty()) {
+    // The answers go before the owner hears of it: its handler may read a new page.
+    mc.Answers.clear();
     RunCommand(mc.Reaction + result);
     return;
   }
+  // The page is read again with the question answered, so that it shows its
+  // result (a task of the exercise container is built again).
+  QPointer<TXPage> self(this);
   mc.Answered = true;
+  Load([&] { return loader_.RereadPage(); });
+  if (!self) return;
+  mc.Answers.clear();
   ShowReaction(result.front() == '+', 1500);
 }
 

@@ -87,9 +87,30 @@ void TPageLoader::AppendHistory(const std::string& path) {
   if (!path.empty() && onHistory) onHistory(path);
 }
 
+// A new page: its multiple-choice question is asked anew.
 void TPageLoader::ReadFresh(std::string_view text, const std::string& path) {
+  model_.Multiple.Answered = false;
+  shownFrom_ = TShownFrom::Text;
+  shownText_.assign(text);
+  shownPath_ = path;
   TIncludeScope scope(*this, path);
   ReadPage(model_, text);
+}
+
+bool TPageLoader::RereadPage() {
+  switch (shownFrom_) {
+    case TShownFrom::Nothing: return false;
+    case TShownFrom::Task: ReadTask(); break;
+    case TShownFrom::Text: {
+      // a copy: what the page asks for while it is read may read another page
+      const std::string text = shownText_, path = shownPath_;
+      TIncludeScope scope(*this, path);
+      ReadPage(model_, text);
+      break;
+    }
+  }
+  Notify(TPageRead::Again);
+  return true;
 }
 
 bool TPageLoader::SetXFile(std::string_view name) {
@@ -203,10 +224,18 @@ void TPageLoader::StartRound(TExerciseContainer container, const std::string& pa
   BuildTask(-1);
 }
 
+// Picks a task (the given index when valid) and builds its page.
 void TPageLoader::BuildTask(int index) {
   model_.Multiple.Answered = false;
   toAsk_ = std::max(0, toAsk_ - 1);
   currentTask_ = picker_.Pick(static_cast<int>(exercise_.tasks.size()), index);
+  ReadTask();
+}
+
+// The page of the current task: header, task and footer read as one page.
+void TPageLoader::ReadTask() {
+  if (currentTask_ < 0 || static_cast<size_t>(currentTask_) >= exercise_.tasks.size()) return;
+  shownFrom_ = TShownFrom::Task;
   std::string text = exercise_.header;
   text += "\r\n";
   text += exercise_.tasks[static_cast<size_t>(currentTask_)];

@@ -26,6 +26,7 @@ enum class TPageRead {
   Transient,  // a "$" page: read from the page directory, location and history stay
   Task,       // a task of the exercise container was built
   Text,       // markup handed in by the owner (ReadMarkup)
+  Again,      // the page shown was read once more (RereadPage)
 };
 
 class TPageLoader {
@@ -62,6 +63,12 @@ class TPageLoader {
   bool LoadPageSource(std::string_view name, bool fresh);
   // Resets the page and reads markup the owner made (includes work as in files).
   void ReadMarkup(std::string_view markup);
+  // Reads the page shown once more from what it was read from, keeping the
+  // multiple-choice question's answered flag, so that the question shows
+  // its result: a task of the container is built again (same task, nothing
+  // picked), any other page is read again from the same text. False before
+  // the first page.
+  bool RereadPage();
 
   // --- exercise containers
   // "EX PICK=n FILE=name WEITER=target" from a link.
@@ -93,6 +100,7 @@ class TPageLoader {
   bool CheckContainer(std::string_view text, const std::string& path, TContainerResult& result);
   void StartRound(TExerciseContainer container, const std::string& path, int pick);
   void BuildTask(int index);
+  void ReadTask();
   void AppendHistory(const std::string& path);
   void Notify(TPageRead what);
   std::string SourcePath(std::string_view name) const;
@@ -111,6 +119,10 @@ class TPageLoader {
   int currentTask_ = -1;
   std::string weiter_;
   TTaskPicker picker_;
+
+  // what the page shown was read from, for RereadPage
+  enum class TShownFrom { Nothing, Text, Task } shownFrom_ = TShownFrom::Nothing;
+  std::string shownText_, shownPath_;
 };
 
 }  // namespace vyr

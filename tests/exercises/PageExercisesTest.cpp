@@ -172,14 +172,62 @@ TEST_F(PageExercisesTest, ChoiceWithReactionReportsRightAndWrongAnswers) {
   EXPECT_EQ(commands, (std::vector<std::string>{"mc-[dog]", "mc+"}));
 }
 
-TEST_F(PageExercisesTest, ChoiceWithoutReactionMarksTheQuestionAnswered) {
+// Whether the page's question still offers its answers as links.
+bool OffersAnswers(const TXPage& page) {
+  for (const std::string& name : page.Model().LinkNames.Names)
+    if (name.rfind("\xA7mchx", 0) == 0) return true;
+  return false;
+}
+
+// Whether the word stands underlined on the page: the right answer of an answered question.
+bool Underlined(const TXPage& page, const std::string& word) {
+  for (const TXText& e : page.Model().Elements)
+    if (e.Text == word && (e.Format.Style & kUnderline)) return true;
+  return false;
+}
+
+TEST_F(PageExercisesTest, ChoiceWithoutReactionShowsItsResultAndTheNextPageAsksAnew) {
   Page("a.html", "<multiple coords=10,10,100,20 dim=2,1 txt=\"cat|dog\">");
+  Page("b.html", "<multiple coords=10,10,100,20 dim=2,1 txt=\"bird|fish\">");
   ASSERT_TRUE(Open("a.html"));
+  ASSERT_TRUE(OffersAnswers(page));
   page.SetVariable("kNegativ", "Leider falsch");
   ClickAnswer(page, "dog");
-  EXPECT_TRUE(page.Model().Multiple.Answered);
   EXPECT_EQ(page.ReactionText(), u"Leider falsch"_qs);
   EXPECT_TRUE(commands.empty());
+  // The page was read again: the right answer underlined, no answer to click any more.
+  EXPECT_TRUE(page.Model().Multiple.Answered);
+  EXPECT_FALSE(OffersAnswers(page));
+  EXPECT_TRUE(Underlined(page, "cat"));
+  EXPECT_EQ(page.XFile(), "a.html");
+  EXPECT_EQ(page.History().size(), 1u);  // read again without a history entry
+  // Another page asks its own question.
+  ASSERT_TRUE(Open("b.html"));
+  EXPECT_FALSE(page.Model().Multiple.Answered);
+  EXPECT_TRUE(OffersAnswers(page));
+  EXPECT_EQ(page.Model().Multiple.Answers.size(), 2u);
+}
+
+TEST_F(PageExercisesTest, ChoiceInAContainerTaskRebuildsTheSameTask) {
+  Page("fragen.vyr",
+       "VYR!02<p>Frage:</p><EX><multiple coords=10,40,100,20 dim=2,1 txt=\"cat|dog\">"
+       "<EX><multiple coords=10,40,100,20 dim=2,1 txt=\"cow|pig\"></EX>"
+       "<p><a href=\"#next\">Weiter</a></p>");
+  ASSERT_TRUE(Open("fragen.vyr"));
+  const int task = page.Loader().CurrentTask();
+  const int toAsk = page.Loader().TasksToAsk();
+  const std::string right = task == 0 ? "cat" : "cow";
+  ClickAnswer(page, right);
+  EXPECT_EQ(page.ReactionText(), u"Unglaublich!"_qs);
+  EXPECT_FALSE(OffersAnswers(page));
+  EXPECT_TRUE(Underlined(page, right));
+  EXPECT_EQ(page.Loader().CurrentTask(), task);  // the same task, nothing picked
+  EXPECT_EQ(page.Loader().TasksToAsk(), toAsk);
+  page.FollowLink("ex", {});  // the next task asks its question
+  EXPECT_NE(page.Loader().CurrentTask(), task);
+  EXPECT_FALSE(page.Model().Multiple.Answered);
+  EXPECT_TRUE(OffersAnswers(page));
+  EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(PageExercisesTest, PageButtonFollowsItsTargetAfterTheClick) {
