@@ -26,6 +26,7 @@
 // an OnCommand handler runs; mouse input arriving meanwhile is dropped, not
 // kept for later.
 #include <QImage>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <functional>
@@ -186,6 +187,7 @@ class TXPage : public QWidget {
   struct TSentenceTask {
     QRect Rect;
     std::string Correct;  // the parts in written order, joined by blanks
+    std::vector<std::string> Written;  // the parts' texts in written order
     std::vector<TSentencePart> Parts;  // in their present order
   };
   // The sentence-building tasks not solved yet.
@@ -272,6 +274,12 @@ class TXPage : public QWidget {
   void scrollWidgets();
   void showTypingFields();
   void gapReturned(TXRichEdit* field);
+  // The element becomes a plain word: no typing task, no link.
+  void makePlainWord(int32_t element);
+  // Processes pending messages; false when this control was deleted or
+  // another page was read meanwhile (the caller then stops at once).
+  bool processEventsSamePage();
+  bool solveTypingFields();
   void ChoiceAnswered(std::string result);
   void createInputLine();
   void inputLineEntered();
@@ -283,6 +291,14 @@ class TXPage : public QWidget {
   void clearDrag();
   void removeExtraBlocks();
   void moveImage(QPoint pointer);
+  void pickUpBlock(size_t index, QPoint grab);
+  void flyTo(QPoint topLeft);
+  void endDrag();
+  void liftTypingFields();
+  void restoreTypingFields();
+  // Whether a block in the tray or a sentence part lies at the point (page coordinates).
+  bool dragItemAt(QPoint at) const;
+  bool solveDragPlaces();
   // PageSentence.cpp
   void createSentences();
   void layoutSentence(TSentenceTask& task);
@@ -292,6 +308,8 @@ class TXPage : public QWidget {
   void moveSentencePart(QPoint at);
   void dropSentencePart();
   void orderSentence(size_t task);
+  bool shuffleIntoOrder(size_t task);
+  bool solveSentences();
   void showSentenceSolved(size_t task);
   void drawSolvedWords(QPainter& p);
 
@@ -349,6 +367,15 @@ class TXPage : public QWidget {
   QRect lastDragUpdate_;
   int64_t lastDragBytes_ = 0;
   QImage moving_;  // the image that follows the pointer
+  // While an image moves, the typing fields stand in the buffer as they
+  // looked (so the image passes over them) and are hidden.
+  struct TLiftedField {
+    QPointer<TXRichEdit> Field;
+    QRect Rect;    // page coordinates
+    QImage Under;  // the buffer there before
+  };
+  std::vector<TLiftedField> liftedFields_;
+  QPointer<QWidget> focusBeforeDrag_;
   std::vector<TSentenceTask> sentences_;
   struct TSolvedWord {
     std::string Text;

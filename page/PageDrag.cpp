@@ -2,13 +2,14 @@
 // in the tray, dragging a block (snapping, drop, fly-back). While a block
 // moves the page buffer never holds it: each move repaints only the union of
 // the block's old and new rectangles from the buffer, with the block over it.
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
 
 #include "page/FontMetrics.h"
 #include "page/PageControl.h"
+#include "page/TypingField.h"
 #include "platform/Random.h"
 #include "text/Cp1252.h"
 
@@ -32,6 +33,9 @@ void TXPage::clearDrag() {
   dragBlock_ = -1;
   dragTask_ = dragPart_ = -1;
   dragPos_ = QPoint(-1, -1);
+  moving_ = QImage();
+  liftedFields_.clear();  // the fields go with the page
+  focusBeforeDrag_ = nullptr;
 }
 
 // After every layout: the open places from the drag words, a block for each
@@ -60,9 +64,7 @@ void TXPage::placeDragExercise() {
 
 // Part of every full drawing: the blocks shuffled and laid out in the tray.
 void TXPage::drawTray() {
-  dragBlock_ = -1;  // a drawing ends a drag that was running
-  dragTask_ = dragPart_ = -1;
-  dragPos_ = QPoint(-1, -1);
+  endDrag();  // a drawing ends a drag that was running
   const int height = layout_.DragBlockHeight;
   if (dragBlocks_.empty() || height <= 0 || buffer_.isNull()) return;
   const int n = static_cast<int>(dragBlocks_.size());
@@ -107,22 +109,75 @@ bool TXPage::StartDrag(int x, int y) {
   if (Dragging()) return false;
   const QPoint at(x, y + layout_.ScrollPos);
   for (size_t i = 0; i < dragBlocks_.size(); ++i) {
-    TDragBlock& b = dragBlocks_[i];
+    const TDragBlock& b = dragBlocks_[i];
     if (b.Rect.isNull() || !b.Rect.contains(at)) continue;
-    dragBlock_ = static_cast<int>(i);
-    moving_ = b.Face;
-    dragPos_ = b.Rect.topLeft();
-    grab_ = at - dragPos_;
-    setFocus();
-    // The buffer no longer shows the block; it is drawn over the page while it moves.
-    QPainter p(&buffer_);
-    p.drawImage(b.Rect.topLeft(), b.Under);
-    p.end();
-    lastDragUpdate_ = b.Rect.translated(0, -layout_.ScrollPos);
-    update(lastDragUpdate_);
+    pickUpBlock(i, at - b.Rect.topLeft());
     return true;
   }
   return startSentenceDrag(at);
+}
+
+// The block leaves the tray: it is drawn over the page while it moves, and
+// the buffer shows the tray as it was under it.
+void TXPage::pickUpBlock(size_t index, QPoint grab) {
+  const TDragBlock& b = dragBlocks_[index];
+  dragBlock_ = static_cast<int>(index);
+  moving_ = b.Face;
+  dragPos_ = b.Rect.topLeft();
+  grab_ = grab;
+  liftTypingFields();
+  setFocus();
+  QPainter p(&buffer_);
+  p.drawImage(b.Rect.topLeft(), b.Under);
+  p.end();
+  lastDragUpdate_ = b.Rect.translated(0, -layout_.ScrollPos);
+  repaint(lastDragUpdate_);
+}
+
+// The typing fields' present look goes into the buffer and the fields are
+// hidden, so that a moving image passes over them.
+void TXPage::liftTypingFields() {
+  focusBeforeDrag_ = QApplication::focusWidget();
+  for (TXRichEdit* f : typingFields_) {
+    if (f->isHidden()) continue;
+    const QRect rect = f->geometry().translated(0, layout_.ScrollPos);
+    liftedFields_.push_back({f, rect, buffer_.copy(rect)});
+    QPainter p(&buffer_);
+    p.drawPixmap(rect.topLeft(), f->grab());
+    p.end();
+    f->hide();
+  }
+}
+
+// The fields come back over the buffer as it was before.
+void TXPage::restoreTypingFields() {
+  if (liftedFields_.empty()) return;
+  QPainter p(&buffer_);
+  for (const TLiftedField& l : liftedFields_) {
+    p.drawImage(l.Rect.topLeft(), l.Under);
+    if (l.Field && !l.Field->Finished) l.Field->show();
+  }
+  p.end();
+  liftedFields_.clear();
+  if (focusBeforeDrag_ && focusBeforeDrag_->isVisible()) focusBeforeDrag_->setFocus();
+  focusBeforeDrag_ = nullptr;
+}
+
+void TXPage::endDrag() {
+  restoreTypingFields();
+  dragBlock_ = -1;
+  dragTask_ = dragPart_ = -1;
+  dragPos_ = QPoint(-1, -1);
+  moving_ = QImage();
+}
+
+bool TXPage::dragItemAt(QPoint at) const {
+  for (const TDragBlock& b : dragBlocks_)
+    if (!b.Rect.isNull() && b.Rect.contains(at)) return true;
+  for (const TSentenceTask& task : sentences_)
+    for (const TSentencePart& part : task.Parts)
+      if (part.Rect.contains(at)) return true;
+  return false;
 }
 
 // Moves the image so that the pointer keeps its grab offset (page coordinates).
@@ -161,61 +216,85 @@ void TXPage::DragDrop() {
   auto place = std::find_if(dragPlaces_.begin(), dragPlaces_.end(),
                             [&](const TDragPlaceState& p) { return p.Rect.topLeft() == dragPos_; });
   if (place != dragPlaces_.end() && place->Open && place->Text == text) {
-    QPainter p(&buffer_);
-    p.drawImage(dragPos_, dragBlocks_[index].Face);
-    p.end();
     const int32_t element = place->Element;
     place->Open = false;
     place->Text.clear();
+    const QImage face = dragBlocks_[index].Face;
+    const QPoint at = dragPos_;
     dragBlocks_.erase(dragBlocks_.begin() + static_cast<std::ptrdiff_t>(index));
-    dragBlock_ = -1;
-    dragPos_ = QPoint(-1, -1);
+    endDrag();
+    QPainter p(&buffer_);
+    p.drawImage(at, face);
+    p.end();
     QPointer<TXPage> self(this);
     const uint64_t generation = pageGeneration_;
     if (OnDrag) OnDrag(this, text);
     if (!self || generation != pageGeneration_) return;
-    if (element >= 0 && static_cast<size_t>(element) < model_.Elements.size()) {
-      tHTML_format& f = model_.Elements[static_cast<size_t>(element)].Format;
-      f.TaskIndex = -1;
-      f.LinkIndex = -1;
-    }
+    makePlainWord(element);
     CheckAllSolved();
     if (!self || generation != pageGeneration_) return;
     layoutAndDraw();
     return;
   }
-  // Back to the tray, in a hundred steps.
-  const QPoint c = dragPos_, t = dragBlocks_[index].Rect.topLeft();
+  const TDragBlock& b = dragBlocks_[index];
+  flyTo(b.Rect.topLeft());
+  endDrag();
+  QPainter p(&buffer_);
+  p.drawImage(b.Rect.topLeft(), b.Face);
+  p.end();
+  update(b.Rect.translated(0, -layout_.ScrollPos));
+}
+
+// The moving image flies from where it is to a place in a hundred steps.
+void TXPage::flyTo(QPoint topLeft) {
+  const QPoint c = dragPos_;
   auto step = [](int from, int to, int i) {
     return from < to ? from + i * (to - from) / kFlySteps : to + (kFlySteps - i) * (from - to) / kFlySteps;
   };
-  for (int i = 1; i <= kFlySteps; ++i) moveImage(QPoint(step(c.x(), t.x(), i), step(c.y(), t.y(), i)) + grab_);
-  QPainter p(&buffer_);
-  p.drawImage(t, dragBlocks_[index].Face);
-  p.end();
-  dragBlock_ = -1;
-  dragPos_ = QPoint(-1, -1);
-  update(QRect(t, dragBlocks_[index].Face.size()).translated(0, -layout_.ScrollPos));
+  for (int i = 1; i <= kFlySteps; ++i)
+    moveImage(QPoint(step(c.x(), topLeft.x(), i), step(c.y(), topLeft.y(), i)) + grab_);
+}
+
+// Every open place gets the first block with its word, flying there from the tray.
+bool TXPage::solveDragPlaces() {
+  bool placed = false;
+  for (size_t i = 0; i < dragPlaces_.size(); ++i) {
+    if (!dragPlaces_[i].Open) continue;
+    const std::string& word = dragPlaces_[i].Text;
+    const auto b = std::find_if(dragBlocks_.begin(), dragBlocks_.end(),
+                                [&](const TDragBlock& x) { return x.Text == word; });
+    if (b == dragBlocks_.end()) continue;
+    if (!b->Rect.isNull()) {  // a block that was never drawn has no way to fly
+      const QPoint target = dragPlaces_[i].Rect.topLeft();
+      pickUpBlock(static_cast<size_t>(b - dragBlocks_.begin()), QPoint());
+      flyTo(target);
+      QPainter p(&buffer_);
+      p.drawImage(target, b->Face);
+    }
+    dragBlocks_.erase(b);
+    endDrag();
+    dragPlaces_[i].Open = false;
+    dragPlaces_[i].Text.clear();
+    makePlainWord(dragPlaces_[i].Element);
+    placed = true;
+    if (!processEventsSamePage()) return false;
+  }
+  if (placed) layoutAndDraw();
+  return true;
 }
 
 // The blocks no place needs leave the tray once all is done.
 void TXPage::removeExtraBlocks() {
-  dragBlock_ = -1;
-  dragPos_ = QPoint(-1, -1);
-  if (buffer_.isNull()) {
-    dragBlocks_.clear();
-    return;
+  endDrag();
+  if (!buffer_.isNull()) {
+    QPainter p(&buffer_);
+    for (const TDragBlock& b : dragBlocks_) {
+      if (b.Under.isNull()) continue;
+      p.drawImage(b.Rect.topLeft(), b.Under);
+      update(b.Rect.translated(0, -layout_.ScrollPos));
+    }
   }
-  QPainter p(&buffer_);
-  for (const TDragBlock& b : dragBlocks_) {
-    if (b.Under.isNull()) continue;
-    p.drawImage(b.Rect.topLeft(), b.Under);
-    update(b.Rect.translated(0, -layout_.ScrollPos));
-  }
-  p.end();
   dragBlocks_.clear();
-  dragBlock_ = -1;
-  dragPos_ = QPoint(-1, -1);
 }
 
 void TXPage::DrawAgain() {

@@ -312,14 +312,22 @@ void TXPage::GapFinished(TXRichEdit* field, bool right) {
     CheckAllSolved();
     if (!self || generation != pageGeneration_) return;
   }
-  // The gap becomes a plain word in the gap colour.
-  const int32_t element = field->Element;
-  if (element >= 0 && static_cast<size_t>(element) < model_.Elements.size()) {
-    tHTML_format& f = model_.Elements[static_cast<size_t>(element)].Format;
-    f.TaskIndex = -1;
-    f.LinkIndex = -1;
-  }
+  makePlainWord(field->Element);  // drawn in the gap colour from now on
   layoutAndDraw();
+}
+
+void TXPage::makePlainWord(int32_t element) {
+  if (element < 0 || static_cast<size_t>(element) >= model_.Elements.size()) return;
+  tHTML_format& f = model_.Elements[static_cast<size_t>(element)].Format;
+  f.TaskIndex = -1;
+  f.LinkIndex = -1;
+}
+
+bool TXPage::processEventsSamePage() {
+  QPointer<TXPage> self(this);
+  const uint64_t generation = pageGeneration_;
+  QCoreApplication::processEvents();
+  return self && generation == pageGeneration_;
 }
 
 bool TXPage::allSolved() const {
@@ -333,60 +341,35 @@ bool TXPage::allSolved() const {
 void TXPage::SolveAll() {
   if (allSolved()) return;
   QPointer<TXPage> self(this);
-  const uint64_t generation = pageGeneration_;
   ReactionRunning = true;  // no mouse input meanwhile
-  auto plain = [this](int32_t element) {
-    if (element < 0 || static_cast<size_t>(element) >= model_.Elements.size()) return;
-    tHTML_format& format = model_.Elements[static_cast<size_t>(element)].Format;
-    format.TaskIndex = -1;
-    format.LinkIndex = -1;
-  };
-  for (TXRichEdit* f : typingFields_) {
-    plain(f->Element);
-    f->hide();
-    f->Finished = true;
-  }
-  // Every open place gets the first block with its word.
-  if (!buffer_.isNull()) {
-    QPainter p(&buffer_);
-    for (TDragPlaceState& place : dragPlaces_) {
-      if (!place.Open) continue;
-      auto b = std::find_if(dragBlocks_.begin(), dragBlocks_.end(),
-                            [&](const TDragBlock& x) { return x.Text == place.Text; });
-      if (b == dragBlocks_.end()) continue;
-      if (!b->Under.isNull()) p.drawImage(b->Rect.topLeft(), b->Under);
-      dragBlocks_.erase(b);
-      place.Open = false;
-      place.Text.clear();
-      plain(place.Element);
-    }
-  }
-  dragBlock_ = -1;
-  dragPos_ = QPoint(-1, -1);
-  // The sentences in their order, then as plain words.
-  while (!sentences_.empty() && !buffer_.isNull()) {
-    orderSentence(0);
-    showSentenceSolved(0);
-  }
-  removeExtraBlocks();
-  layoutAndDraw();
-  QCoreApplication::processEvents();
+  const bool samePage = solveTypingFields() && solveDragPlaces() && solveSentences();
   if (!self) return;
+  if (samePage) removeExtraBlocks();
   ReactionRunning = false;
-  if (generation != pageGeneration_ || !allSolved()) return;
+  if (!samePage) return;
   bool doReact = false;
   if (OnSolved) OnSolved(this, doReact);
 }
 
+// The solutions stand in the text as plain words.
+bool TXPage::solveTypingFields() {
+  if (std::none_of(typingFields_.begin(), typingFields_.end(), [](const TXRichEdit* f) { return !f->isHidden(); }))
+    return true;
+  for (TXRichEdit* f : typingFields_) {
+    makePlainWord(f->Element);
+    f->hide();
+    f->Finished = true;
+  }
+  layoutAndDraw();
+  return processEventsSamePage();
+}
+
 void TXPage::CheckAllSolved() {
+  if (!processEventsSamePage() || !allSolved()) return;
+  removeExtraBlocks();
+  if (!processEventsSamePage()) return;
   QPointer<TXPage> self(this);
   const uint64_t generation = pageGeneration_;
-  QCoreApplication::processEvents();
-  if (!self || generation != pageGeneration_) return;
-  if (!allSolved()) return;
-  removeExtraBlocks();
-  QCoreApplication::processEvents();
-  if (!self || generation != pageGeneration_) return;
   bool doReact = true;
   if (OnSolved) OnSolved(this, doReact);
   if (!self || generation != pageGeneration_) return;

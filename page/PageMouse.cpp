@@ -122,7 +122,9 @@ void TXPage::HandleMove(QPoint pos) {
     std::string code = resolved;
     OnMoveCommand(this, code);
   }
-  setCursor(hit.hit() && IsRealLink(resolved) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  // The drag cursor over a block in the tray or a sentence part, the hand over a link.
+  if (dragItemAt(QPoint(pos.x(), pos.y() + layout_.ScrollPos))) setCursor(Qt::OpenHandCursor);
+  else setCursor(hit.hit() && IsRealLink(resolved) ? Qt::PointingHandCursor : Qt::ArrowCursor);
 
   const int32_t flashing = hit.hit() && hit.Flashing ? hit.Area : -1;
   const tNamed_rectangle_list& links = model_.LinkNames;

@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kPartGap = 3;     // pixels between two parts
 constexpr int kSnap = 4;        // how near a part's edge snaps
-constexpr int kFlySteps = 100;
+// Showing the solution exchanges parts at random until they stand in order;
+// a longer row is put in order at once (the random walk would take long).
+constexpr int kMostShuffledParts = 40;
 
 std::string Joined(const std::vector<TXPage::TSentencePart>& parts) {
   std::string out;
@@ -31,8 +33,13 @@ void TXPage::createSentences() {
   for (const tSatzteilListe& s : model_.Satzbau) {
     TSentenceTask task;
     task.Rect = QRect(QPoint(s.Rect.Left, s.Rect.Top), QPoint(s.Rect.Right - 1, s.Rect.Bottom - 1));
-    task.Correct = s.Correct;
-    for (const std::string& p : s.Parts) task.Parts.push_back({QRect(), QPoint(), p, QImage()});
+    // an empty part ("a // b") would be an empty block that belongs nowhere
+    for (const std::string& p : s.Parts) {
+      if (p.empty()) continue;
+      task.Written.push_back(p);
+      task.Parts.push_back({QRect(), QPoint(), p, QImage()});
+    }
+    task.Correct = Joined(task.Parts);
     if (task.Parts.empty() || task.Rect.width() <= 0 || task.Rect.height() <= 0) continue;
     sentences_.push_back(std::move(task));
   }
@@ -119,6 +126,7 @@ bool TXPage::startSentenceDrag(QPoint at) {
       dragPos_ = part.Rect.topLeft();
       grab_ = at - dragPos_;
       partSnapped_ = false;
+      liftTypingFields();
       setFocus();
       const int32_t hole =
           model_.Settings.HoleColor == 0x00FF00 ? model_.Settings.ColorBGR : model_.Settings.HoleColor;
@@ -126,7 +134,7 @@ bool TXPage::startSentenceDrag(QPoint at) {
       p.fillRect(part.Rect, PageColor(model_, hole));
       p.end();
       lastDragUpdate_ = part.Rect.translated(0, -layout_.ScrollPos);
-      update(lastDragUpdate_);
+      repaint(lastDragUpdate_);
       return true;
     }
   }
@@ -171,41 +179,84 @@ void TXPage::dropSentencePart() {
   const size_t t = static_cast<size_t>(dragTask_);
   TSentenceTask& task = sentences_[t];
   const QPoint home = task.Parts[static_cast<size_t>(dragPart_)].Rect.topLeft();
-  if (!partSnapped_ || dragPos_ != home) {
-    // Back to its place in the row (after an exchange that is its new place).
-    const QPoint c = dragPos_;
-    auto step = [](int from, int to, int i) {
-      return from < to ? from + i * (to - from) / kFlySteps : to + (kFlySteps - i) * (from - to) / kFlySteps;
-    };
-    for (int i = 1; i <= kFlySteps; ++i) moveImage(QPoint(step(c.x(), home.x(), i), step(c.y(), home.y(), i)) + grab_);
-  }
-  dragTask_ = dragPart_ = -1;
-  dragPos_ = QPoint(-1, -1);
-  moving_ = QImage();
+  // Back to its place in the row (after an exchange that is its new place).
+  if (!partSnapped_ || dragPos_ != home) flyTo(home);
+  endDrag();
   redrawSentence(task, -1);
   if (Joined(task.Parts) != task.Correct) return;
   showSentenceSolved(t);
   CheckAllSolved();
 }
 
-// The parts put in their written order, as they stand after the last exchange.
+// Puts the parts in their written order by exchanging them at random, each
+// exchange shown: with more than four parts, 51 exchanges, then each
+// position in turn until its part stands there; with fewer, exchanges of
+// two random parts until the sentence reads right.
+bool TXPage::shuffleIntoOrder(size_t t) {
+  TSentenceTask& task = sentences_[t];
+  const int n = static_cast<int>(task.Parts.size());
+  if (n < 2) return true;  // one part is in order as it is
+  if (n > kMostShuffledParts) {
+    orderSentence(t);
+    return processEventsSamePage();
+  }
+  auto draw = [&](int range, int& r) {
+    r = RandomInt(range);
+    return processEventsSamePage();
+  };
+  auto twoParts = [&](int& a, int& b) {
+    do {
+      if (!draw(n, a) || !draw(n, b)) return false;
+    } while (a == b);
+    return true;
+  };
+  auto exchange = [&](int a, int b) {
+    std::swap(task.Parts[static_cast<size_t>(a)], task.Parts[static_cast<size_t>(b)]);
+    layoutSentence(task);
+    redrawSentence(task, -1);
+  };
+  int a = 0, b = 0;
+  if (n > 4) {
+    for (int k = 0; k < 51; ++k) {
+      if (!twoParts(a, b)) return false;
+      exchange(a, b);
+    }
+    for (int i = 0; i + 1 < n; ++i) {
+      while (task.Parts[static_cast<size_t>(i)].Text != task.Written[static_cast<size_t>(i)]) {
+        do {
+          if (!draw(n - i, a)) return false;
+        } while (a == 0);
+        exchange(i, i + a);
+      }
+    }
+    return true;
+  }
+  do {
+    if (!twoParts(a, b)) return false;
+    exchange(a, b);
+  } while (Joined(task.Parts) != task.Correct);
+  return true;
+}
+
+// Each sentence in turn is put in order before the learner's eyes and then
+// stands as plain words.
+bool TXPage::solveSentences() {
+  while (!sentences_.empty() && !buffer_.isNull()) {
+    if (!shuffleIntoOrder(0)) return false;
+    showSentenceSolved(0);
+    if (!processEventsSamePage()) return false;
+  }
+  return true;
+}
+
+// The parts put in their written order at once.
 void TXPage::orderSentence(size_t t) {
   TSentenceTask& task = sentences_[t];
-  std::vector<TSentencePart> rest = std::move(task.Parts), ordered;
-  std::string_view correct = task.Correct;
-  while (!correct.empty() && !rest.empty()) {
-    // the part whose words come next (a part may hold several words)
-    auto it = std::find_if(rest.begin(), rest.end(), [&](const TSentencePart& p) {
-      return correct.substr(0, p.Text.size()) == p.Text &&
-             (correct.size() == p.Text.size() || correct[p.Text.size()] == ' ');
-    });
-    if (it == rest.end()) break;
-    correct.remove_prefix(std::min(correct.size(), it->Text.size() + 1));
-    ordered.push_back(std::move(*it));
-    rest.erase(it);
+  for (size_t i = 0; i < task.Written.size(); ++i) {
+    const auto it = std::find_if(task.Parts.begin() + static_cast<std::ptrdiff_t>(i), task.Parts.end(),
+                                 [&](const TSentencePart& p) { return p.Text == task.Written[i]; });
+    if (it != task.Parts.end()) std::iter_swap(task.Parts.begin() + static_cast<std::ptrdiff_t>(i), it);
   }
-  for (auto& p : rest) ordered.push_back(std::move(p));
-  task.Parts = std::move(ordered);
   layoutSentence(task);
   redrawSentence(task, -1);
 }

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "page/PageControl.h"
+#include "page/TypingField.h"
 #include "platform/Random.h"
 #include "tests/control/ControlFixture.h"
 
@@ -122,6 +123,52 @@ TEST_F(DragTest, PressBesideTheBlocksStartsNothing) {
   EXPECT_FALSE(page.StartDrag(5, 5));
   OpenPage("<klotz falsch=\"cow\"><p>no places</p>");  // no place: no block height, nothing to drag
   EXPECT_FALSE(page.StartDrag(400, 360));
+}
+
+// Moves the mouse without a button, as the learner hovering over the page.
+void Hover(TXPage& page, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(at), page.mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(&page, &move);
+}
+
+TEST_F(DragTest, DragCursorOverBlocksAndSentencePartsHandOverLinks) {
+  OpenPage("<p>A <a drag>cat</a> and <a href=\"b.html\">a link</a>.</p>"
+           "<satz teile=\"I / am\" coords=20,200,300,24>");
+  Hover(page, Block("cat")->Rect.center());
+  EXPECT_EQ(page.cursor().shape(), Qt::OpenHandCursor);
+  Hover(page, page.SentenceTasks()[0].Parts[1].Rect.center());
+  EXPECT_EQ(page.cursor().shape(), Qt::OpenHandCursor);
+  Hover(page, At("b.html"));
+  EXPECT_EQ(page.cursor().shape(), Qt::PointingHandCursor);
+  Hover(page, QPoint(790, 560));
+  EXPECT_EQ(page.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(DragTest, AMovingBlockPassesOverTheTypingFields) {
+  OpenPage("<p>The <a gap lsg=\"dog\">dog</a> sees a <a drag>cat</a>.</p>");
+  ASSERT_EQ(page.TypingFields().size(), 1u);
+  TXRichEdit* field = page.TypingFields()[0];
+  field->SetText("do");
+  ASSERT_TRUE(field->isVisible());
+  ASSERT_TRUE(field->hasFocus());
+  const QRect at = field->geometry();
+  const QImage before = page.Buffer().copy(at);
+  const QImage look = field->grab().toImage().convertToFormat(page.Buffer().format());
+
+  const QRect tray = Block("cat")->Rect;
+  ASSERT_TRUE(page.StartDrag(tray.left() + 1, tray.top() + 1));
+  // The field stands in the buffer as it looks now, and the widget is out of the block's way.
+  EXPECT_FALSE(field->isVisible());
+  EXPECT_EQ(page.Buffer().copy(at), look);
+  page.DragMove(at.topLeft() + QPoint(1, 1));
+  EXPECT_TRUE(page.LastDragUpdate().intersects(at));
+  page.DragDrop();  // not its place: back to the tray
+
+  EXPECT_TRUE(field->isVisible());
+  EXPECT_TRUE(field->hasFocus());
+  EXPECT_EQ(field->Text(), "do");
+  EXPECT_EQ(page.Buffer().copy(at), before);
 }
 
 }  // namespace
