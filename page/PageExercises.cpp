@@ -453,12 +453,16 @@ void TXPage::ChoiceAnswered(std::string result) {
     RunCommand(mc.Reaction + result);
     return;
   }
-  // The page is read again with the question answered, so that it shows its
-  // result (a task of the exercise container is built again).
-  QPointer<TXPage> self(this);
-  mc.Answered = true;
-  Load([&] { return loader_.RereadPage(); });
-  if (!self) return;
+  // A task of the exercise container is built again with the question
+  // answered, so that it shows its result. Any other page stays as it is
+  // (reading it again would undo the learner's other exercises on it): the
+  // reaction tells right from wrong and the question can be tried again.
+  if (loader_.TaskShown()) {
+    QPointer<TXPage> self(this);
+    mc.Answered = true;
+    Load([&] { return loader_.RebuildTask(); });
+    if (!self) return;
+  }
   mc.Answers.clear();
   ShowReaction(result.front() == '+', 1500);
 }

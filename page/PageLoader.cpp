@@ -90,26 +90,15 @@ void TPageLoader::AppendHistory(const std::string& path) {
 // A new page: its multiple-choice question is asked anew.
 void TPageLoader::ReadFresh(std::string_view text, const std::string& path) {
   model_.Multiple.Answered = false;
-  shownFrom_ = TShownFrom::Text;
-  shownText_.assign(text);
-  shownPath_ = path;
+  taskShown_ = false;
   TIncludeScope scope(*this, path);
   ReadPage(model_, text);
 }
 
-bool TPageLoader::RereadPage() {
-  switch (shownFrom_) {
-    case TShownFrom::Nothing: return false;
-    case TShownFrom::Task: ReadTask(); break;
-    case TShownFrom::Text: {
-      // a copy: what the page asks for while it is read may read another page
-      const std::string text = shownText_, path = shownPath_;
-      TIncludeScope scope(*this, path);
-      ReadPage(model_, text);
-      break;
-    }
-  }
-  Notify(TPageRead::Again);
+bool TPageLoader::RebuildTask() {
+  if (!taskShown_) return false;
+  ReadTask();
+  Notify(TPageRead::Task);
   return true;
 }
 
@@ -235,7 +224,7 @@ void TPageLoader::BuildTask(int index) {
 // The page of the current task: header, task and footer read as one page.
 void TPageLoader::ReadTask() {
   if (currentTask_ < 0 || static_cast<size_t>(currentTask_) >= exercise_.tasks.size()) return;
-  shownFrom_ = TShownFrom::Task;
+  taskShown_ = true;
   std::string text = exercise_.header;
   text += "\r\n";
   text += exercise_.tasks[static_cast<size_t>(currentTask_)];

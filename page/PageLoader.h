@@ -26,7 +26,6 @@ enum class TPageRead {
   Transient,  // a "$" page: read from the page directory, location and history stay
   Task,       // a task of the exercise container was built
   Text,       // markup handed in by the owner (ReadMarkup)
-  Again,      // the page shown was read once more (RereadPage)
 };
 
 class TPageLoader {
@@ -63,12 +62,11 @@ class TPageLoader {
   bool LoadPageSource(std::string_view name, bool fresh);
   // Resets the page and reads markup the owner made (includes work as in files).
   void ReadMarkup(std::string_view markup);
-  // Reads the page shown once more from what it was read from, keeping the
-  // multiple-choice question's answered flag, so that the question shows
-  // its result: a task of the container is built again (same task, nothing
-  // picked), any other page is read again from the same text. False before
-  // the first page.
-  bool RereadPage();
+  // Builds the task shown again, so that its multiple-choice question shows
+  // its result: the same task, nothing picked, the answered flag kept.
+  // False when the page shown is not a task of the exercise container.
+  bool RebuildTask();
+  bool TaskShown() const { return taskShown_; }
 
   // --- exercise containers
   // "EX PICK=n FILE=name WEITER=target" from a link.
@@ -119,10 +117,7 @@ class TPageLoader {
   int currentTask_ = -1;
   std::string weiter_;
   TTaskPicker picker_;
-
-  // what the page shown was read from, for RereadPage
-  enum class TShownFrom { Nothing, Text, Task } shownFrom_ = TShownFrom::Nothing;
-  std::string shownText_, shownPath_;
+  bool taskShown_ = false;  // the page shown is the current task
 };
 
 }  // namespace vyr

@@ -186,24 +186,27 @@ bool Underlined(const TXPage& page, const std::string& word) {
   return false;
 }
 
-TEST_F(PageExercisesTest, ChoiceWithoutReactionShowsItsResultAndTheNextPageAsksAnew) {
-  Page("a.html", "<multiple coords=10,10,100,20 dim=2,1 txt=\"cat|dog\">");
+TEST_F(PageExercisesTest, ChoiceWithoutReactionOnAPageShowsTheReactionAndKeepsThePage) {
+  Page("a.html", "<a gap lsg=\"one\">one</a> <multiple coords=10,40,100,20 dim=2,1 txt=\"cat|dog\">");
   Page("b.html", "<multiple coords=10,10,100,20 dim=2,1 txt=\"bird|fish\">");
   ASSERT_TRUE(Open("a.html"));
   ASSERT_TRUE(OffersAnswers(page));
+  TXRichEdit* field = Field(0);
+  field->SetText("on");
   page.SetVariable("kNegativ", "Leider falsch");
   ClickAnswer(page, "dog");
   EXPECT_EQ(page.ReactionText(), u"Leider falsch"_qs);
   EXPECT_TRUE(commands.empty());
-  // The page was read again: the right answer underlined, no answer to click any more.
-  EXPECT_TRUE(page.Model().Multiple.Answered);
-  EXPECT_FALSE(OffersAnswers(page));
-  EXPECT_TRUE(Underlined(page, "cat"));
-  EXPECT_EQ(page.XFile(), "a.html");
-  EXPECT_EQ(page.History().size(), 1u);  // read again without a history entry
-  // Another page asks its own question.
-  ASSERT_TRUE(Open("b.html"));
+  // Not read again: the gap keeps what was typed, the question can be tried again.
+  ASSERT_EQ(page.TypingFields().size(), 1u);
+  EXPECT_EQ(page.TypingFields()[0], field);
+  EXPECT_EQ(field->Text(), "on");
+  EXPECT_TRUE(OffersAnswers(page));
   EXPECT_FALSE(page.Model().Multiple.Answered);
+  ClickAnswer(page, "cat");
+  EXPECT_EQ(page.ReactionText(), u"Unglaublich!"_qs);
+  // The next page asks its own question.
+  ASSERT_TRUE(Open("b.html"));
   EXPECT_TRUE(OffersAnswers(page));
   EXPECT_EQ(page.Model().Multiple.Answers.size(), 2u);
 }

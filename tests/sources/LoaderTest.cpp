@@ -318,32 +318,31 @@ TEST_F(LoaderTest, MarkupFromTheOwnerCanInclude) {
   EXPECT_EQ(reads, std::vector<TPageRead>{TPageRead::Text});
 }
 
-// Reading the page shown again keeps the question's answered flag; any new
-// page clears it.
-TEST_F(LoaderTest, RereadPageReadsWhatWasShownAndKeepsTheAnsweredFlag) {
-  EXPECT_FALSE(loader.RereadPage());  // nothing shown yet
-  Page("teil.htx", "Teil");
-  loader.ReadMarkup("<INCLUDE HREF=\"teil.htx\"> erzeugt");
-  model.Multiple.Answered = true;
-  ASSERT_TRUE(loader.RereadPage());
-  EXPECT_EQ(Words(), "Teil erzeugt");
-  EXPECT_TRUE(model.Multiple.Answered);
-  EXPECT_EQ(reads, (std::vector<TPageRead>{TPageRead::Text, TPageRead::Again}));
-  EXPECT_TRUE(history.empty());
-
+// Building the task shown again keeps the question's answered flag and picks
+// nothing; any other page clears the flag and cannot be built again.
+TEST_F(LoaderTest, RebuildTaskBuildsTheSameTaskAndKeepsTheAnsweredFlag) {
+  EXPECT_FALSE(loader.RebuildTask());  // nothing shown yet
   Page("a.vyr", "VYR!02<EX>eins<EX>zwei<EX>drei</EX>");
   ASSERT_TRUE(loader.SetXFile("a.vyr"));
   EXPECT_FALSE(model.Multiple.Answered);
   const int task = loader.CurrentTask(), toAsk = loader.TasksToAsk();
   const std::string words = Words();
   model.Multiple.Answered = true;
-  ASSERT_TRUE(loader.RereadPage());
+  reads.clear();
+  ASSERT_TRUE(loader.RebuildTask());
+  EXPECT_EQ(reads, std::vector<TPageRead>{TPageRead::Task});
   EXPECT_EQ(loader.CurrentTask(), task);
   EXPECT_EQ(loader.TasksToAsk(), toAsk);
   EXPECT_EQ(Words(), words);
   EXPECT_TRUE(model.Multiple.Answered);
   ASSERT_TRUE(loader.NextTask());
   EXPECT_FALSE(model.Multiple.Answered);
+
+  model.Multiple.Answered = true;
+  loader.ReadMarkup("erzeugt");
+  EXPECT_FALSE(model.Multiple.Answered);
+  EXPECT_FALSE(loader.RebuildTask());
+  EXPECT_EQ(Words(), "erzeugt");
 }
 
 // The demo course's exercise: its sources are UTF-8, packed as the course packer does.
