@@ -64,7 +64,10 @@ void TXPage::placeDragExercise() {
 
 // Part of every full drawing: the blocks shuffled and laid out in the tray.
 void TXPage::drawTray() {
-  endDrag();  // a drawing ends a drag that was running
+  // A drawing ends a drag that was running; the buffer is new, so nothing of
+  // the old one is put back, and the fields are shown at the drawing's end.
+  liftedFields_.clear();
+  endDrag();
   const int height = layout_.DragBlockHeight;
   if (dragBlocks_.empty() || height <= 0 || buffer_.isNull()) return;
   const int n = static_cast<int>(dragBlocks_.size());

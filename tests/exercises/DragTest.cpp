@@ -169,6 +169,13 @@ TEST_F(DragTest, AMovingBlockPassesOverTheTypingFields) {
   EXPECT_TRUE(field->hasFocus());
   EXPECT_EQ(field->Text(), "do");
   EXPECT_EQ(page.Buffer().copy(at), before);
+
+  // A full drawing while a block moves ends the drag and brings the field back.
+  ASSERT_TRUE(page.StartDrag(Block("cat")->Rect.left() + 1, Block("cat")->Rect.top() + 1));
+  page.DrawAgain();
+  EXPECT_FALSE(page.Dragging());
+  EXPECT_TRUE(field->isVisible());
+  EXPECT_EQ(page.Buffer().copy(at), before);
 }
 
 }  // namespace
