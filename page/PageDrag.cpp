@@ -258,7 +258,8 @@ void TXPage::flyTo(QPoint topLeft) {
     moveImage(QPoint(step(c.x(), topLeft.x(), i), step(c.y(), topLeft.y(), i)) + grab_);
 }
 
-// Every open place gets the first block with its word, flying there from the tray.
+// Every open place gets the first block with its word, flying there from the
+// tray (each step painted at once; messages are processed once all stand).
 bool TXPage::solveDragPlaces() {
   bool placed = false;
   for (size_t i = 0; i < dragPlaces_.size(); ++i) {
@@ -280,10 +281,9 @@ bool TXPage::solveDragPlaces() {
     dragPlaces_[i].Text.clear();
     makePlainWord(dragPlaces_[i].Element);
     placed = true;
-    if (!processEventsSamePage()) return false;
   }
   if (placed) layoutAndDraw();
-  return true;
+  return processEventsSamePage();
 }
 
 // The blocks no place needs leave the tray once all is done.
