@@ -6,7 +6,7 @@
 #include "page/PageControl.h"
 #include "page/TypingField.h"
 #include "platform/Random.h"
-#include "tests/control/ControlFixture.h"
+#include "tests/exercises/ExerciseFixture.h"
 
 namespace vyr::test {
 namespace {
@@ -26,15 +26,10 @@ struct BadPage {
 // Broken exercise pages: each is read with at most one message, the learner
 // can press, drag and release anywhere, and showing all solutions ends with
 // every exercise done.
-class BadInputTest : public ControlFixture, public ::testing::WithParamInterface<BadPage> {
+class BadInputTest : public ExerciseFixture, public ::testing::WithParamInterface<BadPage> {
  protected:
   void SetUp() override {
-    ControlFixture::SetUp();
-    page.resize(800, 572);
-    page.OnSolved = [this](TXPage*, bool& doReact) {
-      ++solved;
-      doReact = false;
-    };
+    ExerciseFixture::SetUp();
     SetRandomSeed(9);
   }
   void Press(QPoint at, Qt::MouseButtons held) {
@@ -47,7 +42,6 @@ class BadInputTest : public ControlFixture, public ::testing::WithParamInterface
                   Qt::NoModifier);
     QApplication::sendEvent(&page, &e);
   }
-  int solved = 0;
 };
 
 TEST_P(BadInputTest, PageWorksAndEveryExerciseCanBeShownSolved) {

@@ -6,21 +6,16 @@
 #include "page/PageControl.h"
 #include "page/TypingField.h"
 #include "platform/Random.h"
-#include "tests/control/ControlFixture.h"
+#include "tests/exercises/ExerciseFixture.h"
 
 namespace vyr::test {
 namespace {
 
-class DragTest : public ControlFixture {
+class DragTest : public ExerciseFixture {
  protected:
   void SetUp() override {
-    ControlFixture::SetUp();
-    page.resize(800, 572);
+    ExerciseFixture::SetUp();
     page.OnDrag = [this](TXPage*, const std::string& t) { dropped.push_back(t); };
-    page.OnSolved = [this](TXPage*, bool& doReact) {
-      ++solved;
-      doReact = false;
-    };
     SetRandomSeed(3);
   }
   void OpenPage(const std::string& body) {
@@ -51,7 +46,6 @@ class DragTest : public ControlFixture {
     QTest::mouseRelease(&page, Qt::LeftButton, {}, to);
   }
   std::vector<std::string> dropped;
-  int solved = 0;
 };
 
 TEST_F(DragTest, BlocksInTheTrayOnePerPlaceAndTheExtraOnes) {

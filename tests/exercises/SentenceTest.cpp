@@ -4,21 +4,13 @@
 
 #include "page/PageControl.h"
 #include "platform/Random.h"
-#include "tests/control/ControlFixture.h"
+#include "tests/exercises/ExerciseFixture.h"
 
 namespace vyr::test {
 namespace {
 
-class SentenceTest : public ControlFixture {
+class SentenceTest : public ExerciseFixture {
  protected:
-  void SetUp() override {
-    ControlFixture::SetUp();
-    page.resize(800, 572);
-    page.OnSolved = [this](TXPage*, bool& doReact) {
-      ++solved;
-      doReact = false;
-    };
-  }
   std::string Order(size_t task = 0) const {
     std::string out;
     for (const auto& p : page.SentenceTasks()[task].Parts) out += (out.empty() ? "" : " ") + p.Text;
@@ -32,7 +24,6 @@ class SentenceTest : public ControlFixture {
     page.DragMove(QPoint(b.left() + 3, b.top() + 1));
     page.DragDrop();
   }
-  int solved = 0;
 };
 
 TEST_F(SentenceTest, PartsPutInOrderBecomePlainWords) {

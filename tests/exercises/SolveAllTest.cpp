@@ -7,7 +7,7 @@
 #include "page/PageControl.h"
 #include "page/TypingField.h"
 #include "platform/Random.h"
-#include "tests/control/ControlFixture.h"
+#include "tests/exercises/ExerciseFixture.h"
 
 namespace vyr::test {
 namespace {
@@ -28,16 +28,8 @@ class PaintCounter : public QObject {
   QRect watched_;
 };
 
-class SolveAllTest : public ControlFixture {
+class SolveAllTest : public ExerciseFixture {
  protected:
-  void SetUp() override {
-    ControlFixture::SetUp();
-    page.resize(800, 572);
-    page.OnSolved = [this](TXPage*, bool& doReact) {
-      ++solved;
-      reactOffered = doReact;
-    };
-  }
   // The words of the solved sentences, left to right as they stand on the row at y.
   std::string WordsOnRow(int y) const {
     std::vector<std::pair<int, std::string>> found;
@@ -49,8 +41,6 @@ class SolveAllTest : public ControlFixture {
     for (const auto& [x, w] : found) out += (out.empty() ? "" : " ") + w;
     return out;
   }
-  int solved = 0;
-  bool reactOffered = true;
 };
 
 TEST_F(SolveAllTest, BlocksFlyFromTheTrayOntoTheirPlaces) {
