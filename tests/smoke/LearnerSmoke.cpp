@@ -4,7 +4,6 @@
 // Without Xvfb on the machine the test is skipped.
 #include <QDir>
 #include <functional>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -14,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -39,15 +37,28 @@ int main(int argc, char** argv) {
     std::printf("Xvfb not found: 0 passed, 0 failed, 1 skipped\n");
     return 0;
   }
-  const int display = 90 + static_cast<int>(getpid() % 100);
-  const QString name = u":"_qs + QString::number(display);
+  // Xvfb picks a free display itself and writes its number once it takes
+  // connections; a display chosen here could be taken or not ready yet.
   QProcess xvfb;
-  xvfb.start(xvfbPath, {name, u"-screen"_qs, u"0"_qs, u"1024x768x24"_qs, u"-nolisten"_qs, u"tcp"_qs});
-  const QString socket = u"/tmp/.X11-unix/X"_qs + QString::number(display);
-  if (!xvfb.waitForStarted(5000) || !WaitFor([&] { return QFileInfo::exists(socket); }, 5000)) {
-    std::fprintf(stderr, "Xvfb did not start\n");
+  xvfb.start(xvfbPath, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"1024x768x24"_qs,
+                        u"-nolisten"_qs, u"tcp"_qs});
+  QByteArray number;
+  const bool ready = xvfb.waitForStarted(5000) && WaitFor(
+      [&] {
+        xvfb.waitForReadyRead(100);
+        number += xvfb.readAllStandardOutput();
+        return number.contains('\n') || xvfb.state() == QProcess::NotRunning;
+      },
+      10000);
+  bool isNumber = false;
+  const int display = number.trimmed().toInt(&isNumber);
+  if (!ready || !isNumber || xvfb.state() != QProcess::Running) {
+    std::fprintf(stderr, "Xvfb did not start: %s\n", xvfb.readAllStandardError().constData());
+    xvfb.kill();
+    xvfb.waitForFinished(3000);
     return 1;
   }
+  const QString name = u":"_qs + QString::number(display);
 
   qputenv("DISPLAY", name.toLocal8Bit());
   qputenv("QT_QPA_PLATFORM", "xcb");
@@ -77,8 +88,8 @@ int main(int argc, char** argv) {
   const bool stillRunning = program.state() == QProcess::Running;
   program.kill();
   program.waitForFinished(3000);
-  xvfb.kill();
-  xvfb.waitForFinished(3000);
+  xvfb.terminate();  // lets Xvfb remove its socket and lock file
+  if (!xvfb.waitForFinished(3000)) xvfb.kill();
   if (!shown) {
     std::fprintf(stderr, "the start page did not appear (running: %d, pixel %s)\n", stillRunning,
                  seen.name().toLocal8Bit().constData());
