@@ -129,7 +129,6 @@ void TXPage::pickUpBlock(size_t index, QPoint grab) {
   dragPos_ = b.Rect.topLeft();
   grab_ = grab;
   liftTypingFields();
-  setFocus();
   QPainter p(&buffer_);
   p.drawImage(b.Rect.topLeft(), b.Under);
   p.end();
@@ -138,9 +137,11 @@ void TXPage::pickUpBlock(size_t index, QPoint grab) {
 }
 
 // The typing fields' present look goes into the buffer and the fields are
-// hidden, so that a moving image passes over them.
+// hidden, so that a moving image passes over them. The page takes the keys
+// first, so that no field stands in the buffer with its caret.
 void TXPage::liftTypingFields() {
   focusBeforeDrag_ = QApplication::focusWidget();
+  setFocus();
   for (TXRichEdit* f : typingFields_) {
     if (f->isHidden()) continue;
     const QRect rect = f->geometry().translated(0, layout_.ScrollPos);

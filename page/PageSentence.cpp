@@ -127,7 +127,6 @@ bool TXPage::startSentenceDrag(QPoint at) {
       grab_ = at - dragPos_;
       partSnapped_ = false;
       liftTypingFields();
-      setFocus();
       const int32_t hole =
           model_.Settings.HoleColor == 0x00FF00 ? model_.Settings.ColorBGR : model_.Settings.HoleColor;
       QPainter p(&buffer_);
