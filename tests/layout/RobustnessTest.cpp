@@ -40,8 +40,11 @@ TEST_F(Robustness, AColumnWithoutWidthReachesTheRightEdge) {
   Relayout();
   EXPECT_EQ(ColumnWidthOf(m.Elements[0], l.TextWidth), 158);
   EXPECT_EQ(Lines(), "aaaa bbbb cccc dddd|eeee ffff");
-  for (size_t i = 0; i < m.Elements.size(); ++i)
-    if (m.Elements[i].Kind == ekWord) EXPECT_LE(l.Elements[i].X + l.Elements[i].Width, 8 + 200);
+  for (size_t i = 0; i < m.Elements.size(); ++i) {
+    if (m.Elements[i].Kind == ekWord) {
+      EXPECT_LE(l.Elements[i].X + l.Elements[i].Width, 8 + 200);
+    }
+  }
 }
 
 TEST_F(Robustness, ExtremeValuesInTheMarkupEnd) {

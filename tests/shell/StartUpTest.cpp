@@ -125,7 +125,9 @@ TEST_F(StartUpTest, WaveDirectoryNeedsItsMarker) {
     ASSERT_TRUE(start());
     EXPECT_EQ(Env().waveDirectory, r.found ? wave : "") << r.inIni << r.inRegistry << r.onCd << r.marker;
     // A wave directory taken from the registry lands in the ini file.
-    if (r.inRegistry) EXPECT_NE(iniText().find("Wave-Verzeichnis=" + wave), std::string::npos);
+    if (r.inRegistry) {
+      EXPECT_NE(iniText().find("Wave-Verzeichnis=" + wave), std::string::npos);
+    }
     TearDown();
   }
 }

@@ -2,9 +2,9 @@
 // Packs the demo course's editable sources into a runnable installation:
 // text is turned from UTF-8 into Windows-1252, pages of the compressed kinds
 // are deflated, "@INSTALL@" in ini files becomes the installation directory,
-// everything else is copied. The top folder's CMakeLists.txt and resources\
-// (compiled into the programs) are left out. Files whose packed form is already in place are
-// left untouched.
+// everything else is copied. The top folder's CMakeLists.txt and the folder
+// "resources" (compiled into the programs) are left out. Files whose packed
+// form is already in place are left untouched.
 #include <string>
 #include <vector>
 
