@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -37,6 +38,12 @@ class ControlFixture : public ::testing::Test {
   QPoint At(const std::string& name) const { return Area(name).center() - QPoint(0, page.ScrollPos()); }
   void Click(const std::string& name, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(&page, button, {}, At(name));
+  }
+  // Moves the mouse over the page with the given buttons held.
+  void MoveMouse(QPoint at, Qt::MouseButtons held = Qt::NoButton) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), page.mapToGlobal(QPointF(at)), Qt::NoButton, held,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&page, &move);
   }
   // Waits (processing events) until the condition holds or the time is up.
   template <class F>

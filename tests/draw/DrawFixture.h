@@ -18,6 +18,7 @@
 #include "platform/Files.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"
+#include "tests/media/Pixels.h"
 
 namespace vyr::test {
 
@@ -50,16 +51,11 @@ class DrawTest : public ::testing::Test {
     ASSERT_TRUE(image.convertToFormat(QImage::Format_RGB888).save(NativePath(dir.path() + name), "BMP"));
   }
   void SolidPicture(const std::string& name, int w, int h, int32_t colour) {
-    QImage img(w, h, QImage::Format_RGB888);
-    FillRect(img, img.rect(), ColorToRgb(colour));
-    Picture(name, img);
+    Picture(name, test::SolidPicture(w, h, colour));
   }
 
   int32_t At(int x, int y) const { return At(buffer, x, y); }
-  static int32_t At(const QImage& img, int x, int y) {
-    const QRgb p = img.pixel(x, y);
-    return RgbToColor({uint8_t(qRed(p)), uint8_t(qGreen(p)), uint8_t(qBlue(p))});
-  }
+  static int32_t At(const QImage& img, int x, int y) { return ColorAt(img, x, y); }
   // How many pixels of a rectangle lie within `tolerance` (sum of byte
   // differences) of the colour, or beyond it with `far`.
   static int CountBy(const QImage& img, const QRect& rect, int32_t colour, int tolerance, bool far) {

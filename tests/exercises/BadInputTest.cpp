@@ -37,11 +37,6 @@ class BadInputTest : public ExerciseFixture, public ::testing::WithParamInterfac
                   page.mapToGlobal(QPointF(at)), Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(&page, &e);
   }
-  void Move(QPoint at) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(at), page.mapToGlobal(QPointF(at)), Qt::NoButton, Qt::LeftButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(&page, &e);
-  }
 };
 
 TEST_P(BadInputTest, PageWorksAndEveryExerciseCanBeShownSolved) {
@@ -52,7 +47,7 @@ TEST_P(BadInputTest, PageWorksAndEveryExerciseCanBeShownSolved) {
   // Grab whatever lies in the tray and on the sentence rows, drag it across the page.
   for (const QPoint from : {QPoint(100, 355), QPoint(350, 355), QPoint(30, 105), QPoint(400, 300)}) {
     Press(from, Qt::LeftButton);
-    for (const QPoint to : {QPoint(10, 10), QPoint(799, 571), QPoint(-50, 900), QPoint(120, 40)}) Move(to);
+    for (const QPoint to : {QPoint(10, 10), QPoint(799, 571), QPoint(-50, 900), QPoint(120, 40)}) MoveMouse(to, Qt::LeftButton);
     Press(QPoint(120, 40), Qt::NoButton);
     EXPECT_FALSE(page.Dragging());
   }

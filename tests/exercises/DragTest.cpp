@@ -40,9 +40,7 @@ class DragTest : public ExerciseFixture {
     if (!b) return;
     const QPoint from = b->Rect.center();
     QTest::mousePress(&page, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, QPointF(to), page.mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&page, &move);
+    MoveMouse(to, Qt::LeftButton);
     QTest::mouseRelease(&page, Qt::LeftButton, {}, to);
   }
   std::vector<std::string> dropped;
@@ -119,23 +117,16 @@ TEST_F(DragTest, PressBesideTheBlocksStartsNothing) {
   EXPECT_FALSE(page.StartDrag(400, 360));
 }
 
-// Moves the mouse without a button, as the learner hovering over the page.
-void Hover(TXPage& page, QPoint at) {
-  QMouseEvent move(QEvent::MouseMove, QPointF(at), page.mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-  QApplication::sendEvent(&page, &move);
-}
-
 TEST_F(DragTest, DragCursorOverBlocksAndSentencePartsHandOverLinks) {
   OpenPage("<p>A <a drag>cat</a> and <a href=\"b.html\">a link</a>.</p>"
            "<satz teile=\"I / am\" coords=20,200,300,24>");
-  Hover(page, Block("cat")->Rect.center());
+  MoveMouse(Block("cat")->Rect.center());
   EXPECT_EQ(page.cursor().shape(), Qt::OpenHandCursor);
-  Hover(page, page.SentenceTasks()[0].Parts[1].Rect.center());
+  MoveMouse(page.SentenceTasks()[0].Parts[1].Rect.center());
   EXPECT_EQ(page.cursor().shape(), Qt::OpenHandCursor);
-  Hover(page, At("b.html"));
+  MoveMouse(At("b.html"));
   EXPECT_EQ(page.cursor().shape(), Qt::PointingHandCursor);
-  Hover(page, QPoint(790, 560));
+  MoveMouse(QPoint(790, 560));
   EXPECT_EQ(page.cursor().shape(), Qt::ArrowCursor);
 }
 

@@ -11,20 +11,17 @@
 #include "page/TypingField.h"
 #include "platform/Random.h"
 #include "text/Cp1252.h"
-#include "tests/control/ControlFixture.h"
+#include "tests/exercises/ExerciseFixture.h"
 
 namespace vyr::test {
 namespace {
 
-class PageExercisesTest : public ControlFixture {
+// These pages are small: the control keeps the size of the other page tests.
+class PageExercisesTest : public ExerciseFixture {
  protected:
   void SetUp() override {
-    ControlFixture::SetUp();
-    page.OnSolved = [this](TXPage*, bool& doReact) {
-      ++solved;
-      reactOffered = doReact;
-      doReact = react;
-    };
+    ExerciseFixture::SetUp();
+    page.resize(400, 300);
   }
   TXRichEdit* Field(size_t i) const {
     EXPECT_LT(i, page.TypingFields().size());
@@ -36,9 +33,6 @@ class PageExercisesTest : public ControlFixture {
     f->SetText(text);
     QTest::keyClick(f, Qt::Key_Return);
   }
-  int solved = 0;
-  bool reactOffered = true;  // what the last OnSolved offered
-  bool react = false;
 };
 
 TEST_F(PageExercisesTest, GapFieldCoversItsWordAndBecomesPlainTextWhenRight) {
