@@ -1,5 +1,7 @@
 #include "page/AttributeCursor.h"
 
+#include "text/Case.h"
+
 namespace vyr {
 namespace {
 
@@ -8,8 +10,6 @@ bool IsBlank(char c) {
   return u >= 1 && u <= 32;
 }
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-
 std::string_view StripOneQuote(std::string_view v) {
   if (!v.empty() && v.front() == '"') v.remove_prefix(1);
   if (!v.empty() && v.back() == '"') v.remove_suffix(1);
@@ -17,20 +17,6 @@ std::string_view StripOneQuote(std::string_view v) {
 }
 
 }  // namespace
-
-bool StartsWithKeyword(std::string_view text, std::string_view keyword) {
-  if (text.size() < keyword.size()) return false;
-  for (size_t i = 0; i < keyword.size(); ++i)
-    if (AsciiUpper(text[i]) != AsciiUpper(keyword[i])) return false;
-  return true;
-}
-
-size_t FindKeyword(std::string_view text, std::string_view keyword, size_t from) {
-  if (keyword.empty()) return from <= text.size() ? from : std::string_view::npos;
-  for (size_t i = from; i + keyword.size() <= text.size(); ++i)
-    if (StartsWithKeyword(text.substr(i), keyword)) return i;
-  return std::string_view::npos;
-}
 
 std::optional<int32_t> ParseInteger(std::string_view s) {
   size_t i = 0;
@@ -68,7 +54,7 @@ int TAttributeCursor::Next(std::initializer_list<std::string_view> keywords) {
   SkipBlanks();
   int index = 0;
   for (std::string_view k : keywords) {
-    if (StartsWithKeyword(s_.substr(pos_), k)) {
+    if (StartsWithText(s_.substr(pos_), k)) {
       pos_ += k.size();
       return index;
     }
@@ -79,13 +65,13 @@ int TAttributeCursor::Next(std::initializer_list<std::string_view> keywords) {
 
 bool TAttributeCursor::Take(std::string_view keyword) {
   SkipBlanks();
-  if (!StartsWithKeyword(s_.substr(pos_), keyword)) return false;
+  if (!StartsWithText(s_.substr(pos_), keyword)) return false;
   pos_ += keyword.size();
   return true;
 }
 
 bool TAttributeCursor::Search(std::string_view keyword) {
-  const size_t at = FindKeyword(s_, keyword, pos_);
+  const size_t at = FindText(s_, keyword, pos_);
   if (at == std::string_view::npos) return false;
   pos_ = at + keyword.size();
   return true;

@@ -42,10 +42,6 @@ class TAttributeCursor {
   size_t pos_ = 0;
 };
 
-// Whether text begins with keyword, ASCII letters compared without case.
-bool StartsWithKeyword(std::string_view text, std::string_view keyword);
-// Position of keyword in text (ASCII case ignored) from `from` on, or npos.
-size_t FindKeyword(std::string_view text, std::string_view keyword, size_t from = 0);
 // A decimal integer with an optional sign that fits 32 bits, nothing else.
 std::optional<int32_t> ParseInteger(std::string_view s);
 int32_t ClampInt(int64_t v, int32_t min, int32_t max);

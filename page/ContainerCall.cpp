@@ -26,13 +26,6 @@ int PickCount(std::string_view value) {
   return n;
 }
 
-size_t FindText(std::string_view s, std::string_view what) {
-  if (what.size() > s.size()) return std::string_view::npos;
-  for (size_t i = 0; i + what.size() <= s.size(); ++i)
-    if (SameText(s.substr(i, what.size()), what)) return i;
-  return std::string_view::npos;
-}
-
 }  // namespace
 
 bool IsContainerCall(std::string_view target) { return target.size() >= 3 && StartsWithText(target, "EX "); }

@@ -9,12 +9,6 @@
 namespace vyr {
 namespace {
 
-size_t FindTag(std::string_view s, std::string_view tag, size_t from) {
-  for (size_t i = from; i + tag.size() <= s.size(); ++i)
-    if (s[i] == '<' && SameText(s.substr(i, tag.size()), tag)) return i;
-  return std::string_view::npos;
-}
-
 // The two digits after the mark; a single digit may follow a blank (" 3").
 int ReadCount(std::string_view digits) {
   if (digits.size() < 2) return -1;
@@ -43,7 +37,7 @@ TContainerResult ParseExerciseContainer(std::string_view text) {
   TExerciseContainer& c = result.container;
   c.count = count;
   const std::string_view body = text.substr(6);
-  size_t ex = FindTag(body, "<EX>", 0);
+  size_t ex = FindText(body, "<EX>", 0);
   if (ex == std::string_view::npos) {
     result.status = TContainerStatus::NoTasks;
     return result;
@@ -51,9 +45,9 @@ TContainerResult ParseExerciseContainer(std::string_view text) {
   c.header = Trim(body.substr(0, ex));
   for (;;) {
     const size_t start = ex + 4;
-    const size_t next = FindTag(body, "<EX>", start);
+    const size_t next = FindText(body, "<EX>", start);
     if (next == std::string_view::npos) {
-      const size_t end = FindTag(body, "</EX>", start);
+      const size_t end = FindText(body, "</EX>", start);
       if (end == std::string_view::npos) {
         c.tasks.push_back(Trim(body.substr(start)));
       } else {

@@ -273,7 +273,7 @@ void TReader::TagBody(TAttributeCursor& a) {
       case 11:
         s.FormColor = true;
         a.SkipBlanks();
-        if (!StartsWithKeyword(a.Rest(), "=")) return;  // written without "=" it ends the tag
+        if (!StartsWithText(a.Rest(), "=")) return;  // written without "=" it ends the tag
         a.Bare();
         break;
       default: return;

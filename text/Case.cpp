@@ -147,6 +147,13 @@ bool StartsWithText(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && CompareText(s.substr(0, prefix.size()), prefix) == 0;
 }
 
+size_t FindText(std::string_view s, std::string_view what, size_t from) {
+  if (what.empty()) return from <= s.size() ? from : std::string_view::npos;
+  for (size_t i = from; i + what.size() <= s.size(); ++i)
+    if (StartsWithText(s.substr(i), what)) return i;
+  return std::string_view::npos;
+}
+
 int CollateCompare(std::string_view a, std::string_view b) {
   if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.primary); })) return r;
   if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.accent); })) return r;

@@ -16,6 +16,9 @@ std::string LowerCase(std::string_view s);
 int CompareText(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
 bool StartsWithText(std::string_view s, std::string_view prefix);  // ignoring case
+// Where `what` first stands in `s` at or after `from`, ignoring case; npos
+// when it does not.
+size_t FindText(std::string_view s, std::string_view what, size_t from = 0);
 
 // The collation for sorting and binary search: letters with accents and
 // umlauts sort with their base letter ("ä" with "a", "ß" as "ss"), case is

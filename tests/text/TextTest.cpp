@@ -43,6 +43,10 @@ TEST(Case, UmlautsMapAndSharpSStays) {
   EXPECT_FALSE(SameText("ab", "abc"));
   EXPECT_LT(CompareText("abc", "ABD"), 0);
   EXPECT_TRUE(StartsWithText("XE:\\a.wav", "xe:"));
+  EXPECT_EQ(FindText("a <ex> b <EX>", "<Ex>"), 2u);
+  EXPECT_EQ(FindText("a <ex> b <EX>", "<Ex>", 3), 9u);
+  EXPECT_EQ(FindText("Übung", "üB"), 0u);
+  EXPECT_EQ(FindText("ab", "abc"), std::string_view::npos);
 }
 
 TEST(Collation, GermanOrderIsDeterministic) {
