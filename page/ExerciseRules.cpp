@@ -204,6 +204,7 @@ std::string FilterPastedText(const QString& text) { return Filter(text, ' '); }
 
 std::vector<std::string> SplitGapSolutions(std::string_view lsg) {
   std::vector<std::string> out;
+  if (lsg.empty()) return out;
   for (;;) {
     const size_t p = lsg.find("; ");
     out.emplace_back(lsg.substr(0, p));
@@ -215,6 +216,7 @@ std::vector<std::string> SplitGapSolutions(std::string_view lsg) {
 
 std::vector<std::string> SplitEditSolutions(std::string_view lsg) {
   std::vector<std::string> out;
+  if (lsg.empty()) return out;
   for (;;) {
     const size_t p = lsg.find(';');
     out.push_back(Trim(lsg.substr(0, p)));

@@ -1,6 +1,7 @@
 // Link tags: <A>, <ONCLICK>, image maps.
 #include <string>
 
+#include "page/ExerciseRules.h"
 #include "page/PageModel.h"
 #include "page/PageValues.h"
 #include "page/ReaderContext.h"
@@ -14,18 +15,6 @@ namespace {
 std::string TargetWithoutNote(const std::string& target) {
   if (!target.empty() && target[0] == '@') return target;
   return target.substr(0, target.find('@'));
-}
-
-// "a; b; c" (a gap's solutions)
-std::vector<std::string> SplitAtSemicolonBlank(std::string_view s) {
-  std::vector<std::string> out;
-  if (s.empty()) return out;
-  for (;;) {
-    const size_t at = s.find("; ");
-    out.emplace_back(s.substr(0, at));
-    if (at == std::string_view::npos) return out;
-    s.remove_prefix(at + 2);
-  }
 }
 
 }  // namespace
@@ -71,7 +60,7 @@ void TReader::TagA(TAttributeCursor& a) {
         m_.Slots.Link = f_.Font();
         gap = NewTippAufgabe();
         if (!gap) break;
-        gap->Lsg = SplitAtSemicolonBlank(lsg);
+        gap->Lsg = SplitGapSolutions(lsg);
         gap->Hilfe = std::move(help);
         gap->Tip = std::move(tip);
         gap->Reaction = std::move(reaction);

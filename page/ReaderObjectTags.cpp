@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "page/ExerciseRules.h"
 #include "page/PageModel.h"
 #include "page/PageValues.h"
 #include "page/PictureList.h"
@@ -401,7 +402,7 @@ void TReader::TagEdit(TAttributeCursor& a) {
         if (c.h != kNoCoord) t.Height = std::max(0, c.h);
         break;
       }
-      case 1: t.Lsg = SplitTrimmed(VariableText(m_, a.Quoted()), ';'); break;
+      case 1: t.Lsg = SplitEditSolutions(VariableText(m_, a.Quoted())); break;
       case 2: t.Hilfe = VariableText(m_, a.Quoted()); break;
       case 3: t.Tip = VariableText(m_, a.Quoted()); break;
       case 4: t.Reaction = a.Quoted(); break;

@@ -225,6 +225,8 @@ TEST(Solutions, GapSplitsAtSemicolonBlankEditTrims) {
   EXPECT_EQ(SplitGapSolutions("colour; color"), (std::vector<std::string>{"colour", "color"}));
   EXPECT_EQ(SplitGapSolutions("a;b"), (std::vector<std::string>{"a;b"}));
   EXPECT_EQ(SplitEditSolutions(" colour ;color; "), (std::vector<std::string>{"colour", "color", ""}));
+  EXPECT_TRUE(SplitGapSolutions("").empty());
+  EXPECT_TRUE(SplitEditSolutions("").empty());
 }
 
 TEST(PageRules, ReactionWithExtensionIsAPage) {
