@@ -3,7 +3,7 @@
 #include "page/ContainerCall.h"
 #include "page/LinkName.h"
 #include "page/PageModel.h"
-#include "page/PageName.h"
+#include "page/PageValues.h"
 #include "platform/Files.h"
 #include "text/Case.h"
 
@@ -21,8 +21,7 @@ std::string CheckedText(const TPageModel& model, std::string_view name) {
   std::string t(name.substr(0, name.find('@')));
   if (t.empty() || t == "%") return std::string(kCommand);
   if (t.front() == '#') {
-    const std::string* alias = model.Aliases.Find(t);
-    t = alias ? alias->substr(0, alias->find('@')) : std::string();
+    t = ResolveAliasTarget(model, t);
     if (t.empty()) return std::string(kCommand);
   }
   if (StartsWith(t, "\xA7[")) {
@@ -75,7 +74,7 @@ class TChecker {
   }
   void Bad(std::string_view name, const std::string& part) { bad_.push_back({std::string(name), Path(part)}); }
   std::string Path(const std::string& part) const {
-    std::string path = resolve_ ? resolve_(part) : m_.onResolve ? m_.onResolve(part) : ResolvePageName(part, m_.XPath);
+    std::string path = resolve_ ? resolve_(part) : ResolveName(m_, part);
     if (!path.empty() && path.front() == '*') path.erase(0, 1);
     return path;
   }

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "text/Cp1252.h"
 #include "text/LineFile.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
   if (utf8.startsWith("\xEF\xBB\xBF")) utf8.remove(0, 3);
   const std::string_view text(utf8.constData(), static_cast<size_t>(utf8.size()));
 
-  std::string data;
+  std::vector<std::string> lines;
   int lineNo = 0;
   for (const std::string& line : vyr::SplitLines(text)) {
     ++lineNo;
@@ -37,11 +38,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s:%d: character not in Windows-1252 (or not UTF-8)\n", argv[1], lineNo);
       return 1;
     }
-    data += bytes;
-    data.push_back('\0');
+    lines.push_back(bytes);
   }
 
-  const std::string packed = vyr::Deflate(data);
+  const std::string packed = vyr::WriteZStrings(lines);
   QSaveFile out(QString::fromLocal8Bit(argv[2]));
   if (!out.open(QIODevice::WriteOnly) ||
       out.write(packed.data(), static_cast<qint64>(packed.size())) != static_cast<qint64>(packed.size()) ||
