@@ -32,6 +32,11 @@ TCoverage::TCoverage(int left, int top, int width, int height)
   cells_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0);
 }
 
+QColor ToQColor(int32_t color) {
+  const TRgb c = ColorToRgb(color);
+  return QColor(c.r, c.g, c.b);
+}
+
 void TCoverage::AddSamples(int sampleRow, int sample0, int sample1) {
   if (sampleRow < 0 || sampleRow >= 4 * height_) return;
   sample0 = std::max(sample0, 0);

@@ -25,6 +25,7 @@ struct TRgb {
 // and pastel colours, 10..19 the bright ones), black beyond it.
 TRgb ColorToRgb(int32_t color);
 int32_t RgbToColor(TRgb rgb);
+QColor ToQColor(int32_t color);
 
 // How much of each pixel a shape covers: 0..16 samples of its 4 x 4 grid.
 // The mask has a place (Left, Top) in the picture it belongs to.

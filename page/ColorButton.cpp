@@ -34,11 +34,6 @@ QRect LTRB(int left, int top, int right, int bottom) { return QRect(left, top, r
 
 int32_t ColorOf(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
-QColor QColorOf(int32_t color) {
-  const TRgb rgb = ColorToRgb(color);
-  return QColor(rgb.r, rgb.g, rgb.b);
-}
-
 void Polyline(QImage& img, std::initializer_list<QPoint> points, int32_t color) {
   const TRgb c = ColorToRgb(color);
   const QPoint* prev = nullptr;
@@ -151,7 +146,7 @@ bool tXColorButton::PictureIs24Bit() const {
 QImage tXColorButton::RenderFace() const {
   const int W = std::max(width(), 1), H = std::max(height(), 1);
   QImage face(W, H, QImage::Format_RGB888);
-  face.fill(QColorOf(color_));
+  face.fill(ToQColor(color_));
   const bool enabled = isEnabled();
   const bool hot = hovered_ && enabled;
 
@@ -217,7 +212,7 @@ QImage tXColorButton::RenderFace() const {
       top = (H - textHeight - picHeight - abstand_) / 2 + picHeight + abstand_;
     int left = (W - extent.width()) / 2;
     if (shift) ++left, ++top;
-    p.setPen(QColorOf(captionColor));
+    p.setPen(ToQColor(captionColor));
     p.drawText(QRect(left, top, extent.width(), textHeight), flags, text);
   }
   // 8. The picture's rectangle.

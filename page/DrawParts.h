@@ -48,9 +48,6 @@ struct TDrawPass {
   const QImage& Scaled(int32_t picture, QSize size);
 };
 
-// A link area's rectangle as a QRect.
-inline QRect ToQRect(const TPageRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
-
 // A colour value of the page with the page-colour markers resolved
 // (0x00BBGGRR; palette entries stay palette entries).
 int32_t ResolvedColor(const TPageModel& m, int32_t colour, bool link);

@@ -38,11 +38,6 @@ class TTextPainter {
   int generation_ = 0;
 };
 
-QColor QtColor(int32_t colour) {
-  const TRgb c = ColorToRgb(colour);
-  return QColor(c.r, c.g, c.b);
-}
-
 class TTextDrawer {
  public:
   explicit TTextDrawer(TDrawPass& p) : p_(p), m_(p.m), l_(p.l), painter_(p.buffer), flashing_(p.flashing) {}
@@ -105,7 +100,7 @@ class TTextDrawer {
     const std::string_view text = l_.Text(m_, k);
     if (f.TaskIndex >= kDragTaskBase && text != " ") {
       // A drag word: its place in the block colour; the blocks come later.
-      painter_->fillRect(Cell(k), QtColor(m_.Settings.BlockColor));
+      painter_->fillRect(Cell(k), ToQColor(m_.Settings.BlockColor));
       return;
     }
     if (f.TaskIndex >= 0 && f.TaskIndex < kDragTaskBase && text != " ") {
@@ -137,7 +132,7 @@ class TTextDrawer {
     auto [fore, back] = TextColors(m_, x);
     if (colour) fore = *colour;
     QPainter& p = *painter_;
-    if (!f.ClearBack) p.fillRect(Cell(k), QtColor(back));
+    if (!f.ClearBack) p.fillRect(Cell(k), ToQColor(back));
     // Neighbouring words nearly always share their font and colour.
     const TFontMetrics::TFontId id = p_.metrics.Font(TFontKey::Of(f));
     const std::tuple<TFontMetrics::TFontId, int32_t, bool, int> font{id, f.Tracking, f.HotMark, painter_.Generation()};
@@ -150,7 +145,7 @@ class TTextDrawer {
       lastColor_.reset();
     }
     if (lastColor_ != fore) {
-      p.setPen(QtColor(fore));
+      p.setPen(ToQColor(fore));
       lastColor_ = fore;
     }
     p.drawText(QPoint(e.X, e.BaseY), ToUnicode(text));
@@ -216,8 +211,9 @@ std::pair<int32_t, int32_t> TextColors(const TPageModel& m, const TXText& elemen
     // <INV> on the default colours: the background takes the page's text
     // colour and the text the page's background (the black the default
     // background stood for, or a text as dark as its new background).
-    if (f.Color == 0 || RgbToColor(ColorToRgb(fore)) == RgbToColor(ColorToRgb(back))) fore = m.Settings.ColorBGR;
-    if (RgbToColor(ColorToRgb(fore)) == RgbToColor(ColorToRgb(back))) fore = RgbToColor(ColorToRgb(back)) ^ 0xFFFFFF;
+    const TRgb b = ColorToRgb(back);
+    if (f.Color == 0 || ColorToRgb(fore) == b) fore = m.Settings.ColorBGR;
+    if (ColorToRgb(fore) == b) fore = RgbToColor(b) ^ 0xFFFFFF;
   }
   return {fore, back};
 }

@@ -72,6 +72,8 @@ class TFontMetrics {
 // "Courier New" -> "Liberation Mono", "Comic Sans MS" -> "Comic Neue",
 // "Verdana" and "Tahoma" -> "DejaVu Sans"); any other face as written.
 QString ResolveFaceName(std::string_view face);
+// Whether the face is one of those above.
+bool IsStandInFace(std::string_view face);
 
 // Real fonts through QFont/QFontMetrics. Needs a running QGuiApplication.
 // Fonts, their metrics and the widths of words already measured are kept

@@ -86,10 +86,9 @@ bool TLomoAnimation::Setup(const TLomoBox& lomo, const std::vector<TXPicture>& p
   std::vector<QImage> pictures;
   for (const int32_t index : lomo.Pictures)
     if (index >= 0 && static_cast<size_t>(index) < pictureList.size()) pictures.push_back(pictureList[index].Picture);
-  auto rect = [](const TPageRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); };
   std::optional<QRect> zone2;
-  if (lomo.HasZone2) zone2 = rect(lomo.Zone2);
-  return Setup(std::move(pictures), rect(lomo.Rect), zone2, lomo.Speed);
+  if (lomo.HasZone2) zone2 = ToQRect(lomo.Zone2);
+  return Setup(std::move(pictures), ToQRect(lomo.Rect), zone2, lomo.Speed);
 }
 
 void TLomoAnimation::Clear() {

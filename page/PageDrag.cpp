@@ -17,8 +17,6 @@ namespace vyr {
 
 namespace {
 
-QRect ToQRect(const TPageRect& r) { return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)); }
-
 constexpr int kSnapDistance = 8;
 constexpr int kFlySteps = 100;
 

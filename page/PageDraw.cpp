@@ -19,8 +19,7 @@ int32_t ResolvedColor(const TPageModel& m, int32_t colour, bool link) {
 }
 
 QColor PageColor(const TPageModel& model, int32_t colour, bool link) {
-  const TRgb c = ColorToRgb(ResolvedColor(model, colour, link));
-  return QColor(c.r, c.g, c.b);
+  return ToQColor(ResolvedColor(model, colour, link));
 }
 
 const TCoverage* TDrawPass::Mask(int width, int height, int radius) {

@@ -25,7 +25,7 @@ constexpr int kHintShown = 2000;   // and how long it stays
 constexpr int kHintWidth = 120;    // widest hint text
 constexpr int kOffLine = 48;       // how far a box button's pixel may lie from its two colours
 
-QRect ToQRect(const TPageRect& r) { return QRect(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom)); }
+QRect ToQRectWithEdges(const TPageRect& r) { return QRect(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom)); }
 
 bool IsRealLink(const std::string& target) { return !target.empty() && target != "%"; }
 
@@ -47,7 +47,7 @@ void TXPage::mousePressEvent(QMouseEvent* e) {
     lastRightClick_ = pos;
     if (const std::string* word = words_.Find(px, py); word && OnRightClick) {
       const std::string text = *word;
-      OnRightClick(this, ToQRect(words_.LastHit).translated(0, -layout_.ScrollPos), text);
+      OnRightClick(this, ToQRectWithEdges(words_.LastHit).translated(0, -layout_.ScrollPos), text);
       return;
     }
     const TLinkHit hit = HitTest(model_.LinkNames, px, py);
@@ -61,7 +61,7 @@ void TXPage::mousePressEvent(QMouseEvent* e) {
   if (hit.hit()) {
     // a HOT area opens its note already on the press
     if (hit.Parts.Target.empty() && !hit.Parts.Note.empty())
-      FollowLink("@" + hit.Parts.Note, ToQRect(model_.LinkNames.Areas[static_cast<size_t>(hit.Area)].Rect));
+      FollowLink("@" + hit.Parts.Note, ToQRectWithEdges(model_.LinkNames.Areas[static_cast<size_t>(hit.Area)].Rect));
     return;
   }
   if (StartDrag(pos.x(), pos.y())) return;
@@ -84,7 +84,7 @@ void TXPage::mouseReleaseEvent(QMouseEvent* e) {
   const std::string clickLink = model_.Settings.ClickLink;
   const TLinkHit hit = HitTest(model_.LinkNames, pos.x(), pos.y() + layout_.ScrollPos);
   if (hit.hit()) {
-    const QRect area = ToQRect(model_.LinkNames.Areas[static_cast<size_t>(hit.Area)].Rect);
+    const QRect area = ToQRectWithEdges(model_.LinkNames.Areas[static_cast<size_t>(hit.Area)].Rect);
     std::string target = ResolveAliasTarget(model_, hit.Parts.Target);
     // a note link ("%@text") opens its note
     if (target == "%" && !hit.Parts.Note.empty()) target = right ? std::string() : "@" + hit.Parts.Note;
@@ -209,7 +209,7 @@ void TXPage::SetHover(int32_t first, int32_t last) {
   links.HoverLast = last;
   for (int32_t i = first; i <= last && i >= 0; ++i) {
     onLooks_[i] = OnLook(i);
-    update(ToQRect(links.Areas[static_cast<size_t>(i)].Rect).translated(0, -layout_.ScrollPos).adjusted(0, 0, 1, 1));
+    update(ToQRectWithEdges(links.Areas[static_cast<size_t>(i)].Rect).translated(0, -layout_.ScrollPos).adjusted(0, 0, 1, 1));
   }
 }
 
@@ -217,7 +217,7 @@ void TXPage::ClearHover() {
   tNamed_rectangle_list& links = model_.LinkNames;
   for (const auto& [index, look] : onLooks_)
     if (index >= 0 && static_cast<size_t>(index) < links.Areas.size())
-      update(ToQRect(links.Areas[static_cast<size_t>(index)].Rect).translated(0, -layout_.ScrollPos).adjusted(0, 0, 1, 1));
+      update(ToQRectWithEdges(links.Areas[static_cast<size_t>(index)].Rect).translated(0, -layout_.ScrollPos).adjusted(0, 0, 1, 1));
   onLooks_.clear();
   links.HoverFirst = links.HoverLast = -1;
 }
@@ -233,7 +233,7 @@ QImage TXPage::OnLook(int32_t index) const {
   if (static_cast<size_t>(index) < areaBitmaps_.size() && areaBitmaps_[static_cast<size_t>(index)].IsSet())
     return areaBitmaps_[static_cast<size_t>(index)].On;
   const TLinkArea& a = links.Areas[static_cast<size_t>(index)];
-  const QRect r = QRect(QPoint(a.Rect.Left, a.Rect.Top), QPoint(a.Rect.Right - 1, a.Rect.Bottom - 1)).intersected(buffer_.rect());
+  const QRect r = ToQRect(a.Rect).intersected(buffer_.rect());
   if (r.isEmpty()) return {};
   QImage look = buffer_.copy(r).convertToFormat(QImage::Format_RGB32);
   if (a.Element >= 0 && static_cast<size_t>(a.Element) < model_.Elements.size() &&

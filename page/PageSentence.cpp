@@ -32,7 +32,7 @@ std::string Joined(const std::vector<TXPage::TSentencePart>& parts) {
 void TXPage::createSentences() {
   for (const tSatzteilListe& s : model_.Satzbau) {
     TSentenceTask task;
-    task.Rect = QRect(QPoint(s.Rect.Left, s.Rect.Top), QPoint(s.Rect.Right - 1, s.Rect.Bottom - 1));
+    task.Rect = ToQRect(s.Rect);
     // an empty part ("a // b") would be an empty block that belongs nowhere
     for (const std::string& p : s.Parts) {
       if (p.empty()) continue;

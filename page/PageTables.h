@@ -15,6 +15,7 @@ struct TPageRect {
   int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
   bool operator==(const TPageRect&) const = default;
 };
+inline QRect ToQRect(const TPageRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
 
 // A clickable area; layout builds these for the elements that are links.
 struct TLinkArea {
