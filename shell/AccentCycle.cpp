@@ -1,26 +1,19 @@
 #include "shell/AccentCycle.h"
 
 #include <QLineEdit>
-#include <cstring>
 
+#include "page/ExerciseRules.h"
 #include "text/Cp1252.h"
 
 namespace vyr {
-namespace {
-const char* const kGroups[] = {"aáàâäæ", "AÁÀÂÄÆ", "eéèêë", "EÉÈÊË", "iíìîï", "IÍÌÎÏ", "oóòôöœ", "OÓÒÔÖŒ",
-                               "uúùûü",  "UÚÙÛÜ",  "nñ",    "NÑ",    "cç",    "CÇ",    "?¿!¡"};
-}  // namespace
 
 bool CycleSpecialCharacter(std::string& text, int caret) {
   if (text.empty() || caret <= 0 || caret > static_cast<int>(text.size())) return false;
   char& c = text[static_cast<size_t>(caret - 1)];
-  for (const char* group : kGroups) {
-    const char* hit = std::strchr(group, c);
-    if (c == '\0' || hit == nullptr) continue;
-    c = hit[1] != '\0' ? hit[1] : group[0];
-    return true;
-  }
-  return false;
+  const char next = NextAccent(c, kInputLineAccentGroups);
+  if (next == c) return false;
+  c = next;
+  return true;
 }
 
 bool CycleSpecialCharacter(QLineEdit* edit, int key) {
