@@ -311,7 +311,7 @@ class TXPage : public QWidget {
   bool shuffleIntoOrder(size_t task);
   bool solveSentences();
   void showSentenceSolved(size_t task);
-  void drawSolvedWords(QPainter& p);
+  void drawSolvedWords(QPainter& p, size_t from = 0);
 
   TPageModel model_;
   TPageLoader loader_;
@@ -355,7 +355,6 @@ class TXPage : public QWidget {
   std::vector<tXColorButton*> pageButtons_;
   QLineEdit* inputLine_ = nullptr;
   int widgetScroll_ = 0;  // the scroll position the page's widgets stand at
-  std::vector<bool> typingPlaced_;  // a gap's field has a place over its word
   std::vector<TGapPicture> gapPictures_;
   bool typingFocusGiven_ = false;   // the latest full drawing focused a typing field
   std::vector<TDragBlock> dragBlocks_;

@@ -143,7 +143,6 @@ void TXPage::clearExercises() {
     f->deleteLater();
   }
   typingFields_.clear();
-  typingPlaced_.clear();
   clearDrag();
   for (tXColorButton* b : pageButtons_) {
     b->disconnect(this);
@@ -191,8 +190,6 @@ void TXPage::createExercises() {
     }
     typingFields_.push_back(f);
   }
-  typingPlaced_.assign(tasks.size(), false);
-  for (size_t i = 0; i < tasks.size(); ++i) typingPlaced_[i] = tasks[i].IsEdit;
 
   createInputLine();
   createSentences();
@@ -235,7 +232,6 @@ void TXPage::placeTypingFields() {
     SetFieldBackground(f, QColor(255, 255, 255));
     f->setFont(FieldFont(*metrics_, model_.Elements[static_cast<size_t>(g.Element)].Format));
     f->SetMargin(0);
-    typingPlaced_[static_cast<size_t>(g.Task)] = true;
   }
 }
 
@@ -245,7 +241,8 @@ void TXPage::showTypingFields() {
   typingFocusGiven_ = false;
   for (size_t i = 0; i < typingFields_.size(); ++i) {
     TXRichEdit* f = typingFields_[i];
-    if (f->Finished || !typingPlaced_[i]) continue;
+    // A gap's field shows once layout has put it over its word.
+    if (f->Finished || (f->Element < 0 && !model_.TippAufgaben[i].IsEdit)) continue;
     f->show();
     f->update();
   }

@@ -86,15 +86,17 @@ void TXPage::drawSentences() {
   for (const TSentenceTask& task : sentences_) redrawSentence(task, -1);
 }
 
-// The solved sentences stand as plain words, for look-up too.
-void TXPage::drawSolvedWords(QPainter& p) {
-  if (solvedWords_.empty()) return;
+// The solved sentences stand as plain words, for look-up too (those from
+// `from` on).
+void TXPage::drawSolvedWords(QPainter& p, size_t from) {
+  if (from >= solvedWords_.size()) return;
   const TFontBlock& block = model_.Slots.Sentence;
   const QFont font = metrics_->QtFont(metrics_->Font(TFontKey::Of(block)));
   const QFontMetrics fm(font);
   p.setFont(font);
   p.setPen(PageColor(model_, block.Color));
-  for (const TSolvedWord& w : solvedWords_) {
+  for (size_t i = from; i < solvedWords_.size(); ++i) {
+    const TSolvedWord& w = solvedWords_[i];
     p.drawText(w.Pos + QPoint(0, fm.ascent()), ToUnicode(w.Text));
     words_.Add(w.Text, w.Rect, false);
   }
@@ -283,10 +285,7 @@ void TXPage::showSentenceSolved(size_t t) {
     rest.remove_prefix(blank + 1);
   }
   // Only this sentence's words are drawn and listed now; the others stand already.
-  std::vector<TSolvedWord> earlier(solvedWords_.begin(), solvedWords_.begin() + static_cast<std::ptrdiff_t>(before));
-  solvedWords_.erase(solvedWords_.begin(), solvedWords_.begin() + static_cast<std::ptrdiff_t>(before));
-  drawSolvedWords(p);
-  solvedWords_.insert(solvedWords_.begin(), earlier.begin(), earlier.end());
+  drawSolvedWords(p, before);
   p.end();
   update(area.translated(0, -layout_.ScrollPos));
   sentences_.erase(sentences_.begin() + static_cast<std::ptrdiff_t>(t));
