@@ -42,8 +42,6 @@ class TNoteLabel : public QLabel {
   }
 };
 
-bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-
 }  // namespace
 
 void TXPage::FollowLink(const std::string& target, const QRect& rect) { FollowFrom(target, rect, false); }
@@ -75,7 +73,7 @@ void TXPage::FollowFrom(std::string t, const QRect& rect, bool afterCommand) {
       t = model_.Aliases.Get(t);
       if (t.empty()) return;
     }
-    if (StartsWith(t, "http://") || StartsWith(t, "https://")) {
+    if (t.starts_with("http://") || t.starts_with("https://")) {
       if (!ShellOpen(t)) ShowCourseMessage("Internet-Verbindung konnte nicht geöffnet werden!", msg::IconInformation);
       return;
     }
@@ -92,7 +90,7 @@ void TXPage::FollowFrom(std::string t, const QRect& rect, bool afterCommand) {
         if (RecorderCommand) RecorderCommand(command);
       } else if (command == "play") {
         if (model_.Recorder.Present && RecorderCommand) RecorderCommand(command);
-      } else if (StartsWith(command, "mchx")) {
+      } else if (command.starts_with("mchx")) {
         if (!model_.Multiple.Reaction.empty() || !ChoiceAnswer) ChoiceAnswered(command.substr(4));
         else ChoiceAnswer(command);
       } else {

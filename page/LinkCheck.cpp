@@ -13,8 +13,6 @@ namespace {
 constexpr std::string_view kEmptyTarget = "(leeres Ziel)";
 constexpr std::string_view kCommand = "\xA7";
 
-bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-
 // The part of a name the check looks at: the note cut, aliases replaced,
 // a command's link part kept ("§" stands for "needs no file").
 std::string CheckedText(const TPageModel& model, std::string_view name) {
@@ -24,7 +22,7 @@ std::string CheckedText(const TPageModel& model, std::string_view name) {
     t = ResolveAliasTarget(model, t);
     if (t.empty()) return std::string(kCommand);
   }
-  if (StartsWith(t, "\xA7[")) {
+  if (t.starts_with("\xA7[")) {
     const size_t close = t.find(']');
     // A command without a link after it needs no file either.
     t = close == std::string::npos ? std::string() : t.substr(close + 1);
@@ -40,7 +38,7 @@ bool NeedsNoFile(std::string_view t) {
     case '\xA7': case '-': case '?': case '+': case '@': return true;
     default: break;
   }
-  return StartsWith(t, "http:") || StartsWith(t, "https:") || SameText(t, "END") || IsNextTaskLink(t);
+  return t.starts_with("http:") || t.starts_with("https:") || SameText(t, "END") || IsNextTaskLink(t);
 }
 
 class TChecker {

@@ -9,8 +9,6 @@
 namespace vyr {
 namespace {
 
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
-
 std::string Plus(bool on) { return on ? "+" : ""; }
 
 bool VocabularyFolder(const char* name) {
@@ -44,10 +42,10 @@ std::string FormatLearningTime(long long seconds) {
 
 std::string SpecialCodeValue(const std::string& code, const TUserCodeSource& user) {
   const TEnvironment& env = Env();
-  if (StartsWith(code, "program")) return "*vyr englisch";
+  if (code.starts_with("program")) return "*vyr englisch";
   if (code == "extensions") return Extensions();
   if (code == "wave") return env.waveDirectory;
-  if (StartsWith(code, "version")) return ProgramVersion();
+  if (code.starts_with("version")) return ProgramVersion();
   if (code == "prgdir") return env.programDirectory;
   if (code == "recht") return Plus(VocabularyFolder("Recht"));
   if (code == "addons") return Plus(VocabularyFolder("Recht") || VocabularyFolder("Wirtschaft"));
