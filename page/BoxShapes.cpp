@@ -198,11 +198,7 @@ class TBoxPainter {
     Paint(Cover({l, t, r, b}, [&](double yy, TSpans& s) { PolygonSpans(points, yy, s); }), border_);
     if (box_.Filled) {
       const TArea face{x + pen_, y + pen_, x + w - pen_, y + h - pen_};
-      Paint(Cover(face,
-                  [&](double yy, TSpans& s) {
-                    if (yy >= face.top && yy < face.bottom) s.emplace_back(face.left, face.right);
-                  }),
-            fill_);
+      Paint(Cover(face, [&](double yy, TSpans& s) { RectangleOf(face, 0, yy, s); }), fill_);
     }
   }
 

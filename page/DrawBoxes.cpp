@@ -8,8 +8,7 @@ namespace vyr {
 void DrawBoxes(TDrawPass& p, bool onTop) {
   for (const TBox& box : p.m.Boxes) {
     if (box.OnTop != onTop) continue;
-    const TBoxPaint paint = BoxPaintOf(box);
-    if (BoxIsDrawn(paint)) DrawBox(*p.target, paint);
+    DrawBox(*p.target, BoxPaintOf(box));
   }
 }
 

@@ -247,6 +247,13 @@ class TLineBuilder {
   std::vector<int32_t> lastOfBox_;  // per box: the last element that refers to it
 };
 
+// The scroll range of a page `contentHeight` tall in a control `clientHeight` high.
+void SetScrollRange(TScrollBar& bar, int32_t contentHeight, int32_t clientHeight) {
+  const int32_t barHeight = std::max(0, clientHeight);
+  bar.Max = std::max(0, contentHeight - barHeight + 16);
+  bar.PageStep = std::max(1, barHeight - 16);
+}
+
 }  // namespace
 
 std::string_view TPageLayout::Text(const TPageModel& model, size_t element) const {
@@ -295,20 +302,16 @@ void LayoutPage(TPageModel& model, TFontMetrics& metrics, TPageLayout& layout) {
   TLineBuilder(model, layout).Run();
 
   // The scroll bar: shown exactly when the page is taller than the control.
-  const int32_t barHeight = std::max(0, model.ClientHeight);
   TScrollBar& bar = layout.ScrollBar;
-  bar.Visible = layout.ContentHeight > barHeight;
-  bar.Max = std::max(0, layout.ContentHeight - barHeight + 16);
+  bar.Visible = layout.ContentHeight > std::max(0, model.ClientHeight);
   bar.SmallStep = 5;
-  bar.PageStep = std::max(1, barHeight - 16);
+  SetScrollRange(bar, layout.ContentHeight, model.ClientHeight);
   layout.ScrollPos = bar.Visible ? std::clamp(layout.ScrollPos, 0, bar.Max) : 0;
 }
 
 void SetScrollPosition(TPageLayout& layout, int32_t clientHeight, int32_t position) {
   TScrollBar& bar = layout.ScrollBar;
-  const int32_t barHeight = std::max(0, clientHeight);
-  bar.Max = std::max(0, layout.ContentHeight - barHeight + 16);
-  bar.PageStep = std::max(1, barHeight - 16);
+  SetScrollRange(bar, layout.ContentHeight, clientHeight);
   bar.Visible = true;
   layout.ScrollPos = std::clamp(position, 0, bar.Max);
 }
