@@ -10,13 +10,13 @@ bool IsBlank(char c) {
   return u >= 1 && u <= 32;
 }
 
+}  // namespace
+
 std::string_view StripOneQuote(std::string_view v) {
   if (!v.empty() && v.front() == '"') v.remove_prefix(1);
   if (!v.empty() && v.back() == '"') v.remove_suffix(1);
   return v;
 }
-
-}  // namespace
 
 std::optional<int32_t> ParseInteger(std::string_view s) {
   size_t i = 0;

@@ -42,6 +42,8 @@ class TAttributeCursor {
   size_t pos_ = 0;
 };
 
+// A value without one leading and one trailing double quote.
+std::string_view StripOneQuote(std::string_view v);
 // A decimal integer with an optional sign that fits 32 bits, nothing else.
 std::optional<int32_t> ParseInteger(std::string_view s);
 int32_t ClampInt(int64_t v, int32_t min, int32_t max);

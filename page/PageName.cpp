@@ -18,6 +18,10 @@ bool IsDriveRoot(std::string_view dir) {
 
 }  // namespace
 
+std::string InPageDirectory(std::string_view xpath, std::string_view name) {
+  return WithBackslash(xpath) + std::string(name);
+}
+
 std::string ParentDirectory(std::string_view dir) {
   if (dir.empty() || IsDriveRoot(dir)) return std::string(dir);
   const std::string without = ExcludeTrailingBackslash(dir);

@@ -17,6 +17,8 @@
 namespace vyr {
 
 std::string ResolvePageName(std::string_view name, std::string_view xpath);
+// A name joined to the page directory as written (no directory: the name).
+std::string InPageDirectory(std::string_view xpath, std::string_view name);
 
 // The page directory one level up ("C:\kurs\htx\" -> "C:\kurs\"); a drive's
 // root or an empty path stays as it is.

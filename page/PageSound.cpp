@@ -1,5 +1,6 @@
 #include "page/PageSound.h"
 
+#include "page/PageName.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/Sound.h"
@@ -26,8 +27,7 @@ void ClosePageSound() { PageSoundCommand("close " + std::string(kPageSoundAlias)
 
 bool PlayHoverSound(std::string_view pageDirectory, std::string_view name) {
   if (name.empty() || LowerCase(ExtractFileExt(name)) != ".wav") return false;
-  const std::string path =
-      pageDirectory.empty() ? std::string(name) : IncludeTrailingBackslash(pageDirectory) + std::string(name);
+  const std::string path = InPageDirectory(pageDirectory, name);
   if (!FileExists(path)) return false;
   return PlaySoundFile(path);
 }

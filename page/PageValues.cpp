@@ -19,12 +19,6 @@ constexpr int kMaxColorNameSteps = 16;
 // Computed coordinates stay within this range, so sums of them cannot overflow.
 constexpr int32_t kCoordLimit = 100000;
 
-std::string_view StripQuotePair(std::string_view v) {
-  if (!v.empty() && v.front() == '"') v.remove_prefix(1);
-  if (!v.empty() && v.back() == '"') v.remove_suffix(1);
-  return v;
-}
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -49,7 +43,7 @@ int32_t RandomChannel() { return RandomInt(6) * 51; }
 
 int32_t ParseColor(const TPageModel& m, std::string_view value) {
   if (value.empty()) return kWhite;
-  std::string s(StripQuotePair(LowerCase(value)));
+  std::string s(StripOneQuote(LowerCase(value)));
   if (s == "random") return RandomChannel() | (RandomChannel() << 8) | (RandomChannel() << 16);
   if (!s.empty() && s[0] == '$') {
     const TXAliasList& vars = m.OuterVariables ? *m.OuterVariables : m.Variables;
@@ -73,7 +67,7 @@ int32_t ParseColor(const TPageModel& m, std::string_view value) {
 }
 
 TCoords ParseCoords(const TPageModel& m, std::string_view value) {
-  std::string text(StripQuotePair(value));
+  std::string text(StripOneQuote(value));
   if (!text.empty() && text[0] == '#') text = m.Aliases.Get(text);
   std::string_view items[4];
   {
@@ -145,7 +139,7 @@ std::string NumberedPage(TPageModel& m, bool next) {
   char digits[24];
   std::snprintf(digits, sizeof digits, pad ? "%02lld" : "%lld", static_cast<long long>(n));
   const std::string name = file.substr(0, start) + digits + file.substr(start + len);
-  const std::string path = m.XPath.empty() ? name : IncludeTrailingBackslash(m.XPath) + name;
+  const std::string path = InPageDirectory(m.XPath, name);
   const char* condition = next ? "next" : "prev";
   if (!file.empty() && FileExists(path)) {
     m.Bedingung.Set(condition, true);

@@ -4,6 +4,7 @@
 
 #include "page/FontFaces.h"
 #include "page/PageModel.h"
+#include "page/PageName.h"
 #include "page/PageValues.h"
 #include "page/PictureList.h"
 #include "page/ReaderContext.h"
@@ -249,7 +250,7 @@ void TReader::TagBody(TAttributeCursor& a) {
       case 6: {
         const std::string_view name = a.Bare();
         if (name.empty()) break;
-        const std::string path = m_.XPath.empty() ? std::string(name) : IncludeTrailingBackslash(m_.XPath) + std::string(name);
+        const std::string path = InPageDirectory(m_.XPath, name);
         QImage picture = ReadPictureFile(path);
         if (!picture.isNull()) {  // a background that cannot be loaded is left out
           s.Background = path;
