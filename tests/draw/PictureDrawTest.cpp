@@ -110,7 +110,10 @@ TEST_F(DrawTest, APictureUsedTwiceIsLoadedOnceAndAKeptOneOutlivesThePage) {
 }
 
 TEST_F(DrawTest, ACorruptPictureDrawsNothingAndIsReportedOnce) {
-  dir.file("kaputt.bmp", std::string_view("BM\x10\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xFF\xFF\xFF\x7F\xFF\xFF\xFF\x7F", 30));
+  // A bitmap header of 2147483647 x 2147483647 pixels, 24 bits, and no pixels.
+  dir.file("kaputt.bmp", std::string_view("BM\x10\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xFF\xFF\xFF\x7F\xFF\xFF\xFF\x7F"
+                                          "\x01\0\x18\0",
+                                          30));
   Draw("<img src=\"kaputt.bmp\"> Text <img src=\"kaputt.bmp\">");
   EXPECT_EQ(messages.texts(),
             (std::vector<std::string>{"Das Bild " + dir.path() + "kaputt.bmp konnte nicht geladen werden!"}));
