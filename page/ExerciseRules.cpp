@@ -4,7 +4,6 @@
 
 #include "platform/Random.h"
 #include "text/Cp1252.h"
-#include "text/Trim.h"
 
 namespace vyr {
 
@@ -201,30 +200,6 @@ std::string Filter(const QString& text, char lineBreak) {
 
 std::string FilterTypedText(const QString& text) { return Filter(text, 0); }
 std::string FilterPastedText(const QString& text) { return Filter(text, ' '); }
-
-std::vector<std::string> SplitGapSolutions(std::string_view lsg) {
-  std::vector<std::string> out;
-  if (lsg.empty()) return out;
-  for (;;) {
-    const size_t p = lsg.find("; ");
-    out.emplace_back(lsg.substr(0, p));
-    if (p == std::string_view::npos) break;
-    lsg.remove_prefix(p + 2);
-  }
-  return out;
-}
-
-std::vector<std::string> SplitEditSolutions(std::string_view lsg) {
-  std::vector<std::string> out;
-  if (lsg.empty()) return out;
-  for (;;) {
-    const size_t p = lsg.find(';');
-    out.push_back(Trim(lsg.substr(0, p)));
-    if (p == std::string_view::npos) break;
-    lsg.remove_prefix(p + 1);
-  }
-  return out;
-}
 
 bool ReactionIsPage(std::string_view reaction) {
   const size_t sep = reaction.find_last_of("\\/:");

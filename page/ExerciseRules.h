@@ -86,11 +86,6 @@ std::string FilterTypedText(const QString& text);
 // code page lacks become "?".
 std::string FilterPastedText(const QString& text);
 
-// Solutions of a gap: "colour; color" split at each "; " (none when empty).
-std::vector<std::string> SplitGapSolutions(std::string_view lsg);
-// Solutions of an <EDIT> field: split at each ";" and trimmed (none when empty).
-std::vector<std::string> SplitEditSolutions(std::string_view lsg);
-
 // --- Page-level rules ------------------------------------------------------
 
 // A reaction with a file extension (a "." after the last path separator) is

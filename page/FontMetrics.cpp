@@ -41,36 +41,6 @@ TFontHeight FontHeightOf(int32_t fontSize) {
   return {std::min(fontSize, kMaxCellHeight), true};
 }
 
-namespace {
-
-// Faces the course pages are written for and the installed fonts that stand
-// in for them.
-struct TStandIn {
-  std::string_view face;
-  const char16_t* installed;
-};
-constexpr std::array<TStandIn, 6> kStandIns = {{{"Times New Roman", u"Liberation Serif"},
-                                                {"Arial", u"Liberation Sans"},
-                                                {"Courier New", u"Liberation Mono"},
-                                                {"Comic Sans MS", u"Comic Neue"},
-                                                {"Verdana", u"DejaVu Sans"},
-                                                {"Tahoma", u"DejaVu Sans"}}};
-
-const TStandIn* StandInFor(std::string_view face) {
-  for (const TStandIn& s : kStandIns)
-    if (SameText(s.face, face)) return &s;
-  return nullptr;
-}
-
-}  // namespace
-
-bool IsStandInFace(std::string_view face) { return StandInFor(face) != nullptr; }
-
-QString ResolveFaceName(std::string_view face) {
-  if (const TStandIn* s = StandInFor(face)) return QString::fromUtf16(s->installed);
-  return ToUnicode(face);
-}
-
 // ---------------------------------------------------------------------------
 // Qt fonts
 

@@ -17,6 +17,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "page/FontFaces.h"
 #include "page/PageFormat.h"
 
 namespace vyr {
@@ -66,14 +67,6 @@ class TFontMetrics {
   // every character (negative tracking narrows; the width never drops below 0).
   virtual int32_t TextWidth(TFontId font, std::string_view text, int32_t tracking) = 0;
 };
-
-// The installed face standing in for a face the course pages are written for
-// ("Times New Roman" -> "Liberation Serif", "Arial" -> "Liberation Sans",
-// "Courier New" -> "Liberation Mono", "Comic Sans MS" -> "Comic Neue",
-// "Verdana" and "Tahoma" -> "DejaVu Sans"); any other face as written.
-QString ResolveFaceName(std::string_view face);
-// Whether the face is one of those above.
-bool IsStandInFace(std::string_view face);
 
 // Real fonts through QFont/QFontMetrics. Needs a running QGuiApplication.
 // Fonts, their metrics and the widths of words already measured are kept

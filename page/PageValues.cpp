@@ -179,4 +179,28 @@ std::string PrepareBoxTarget(TPageModel& m, std::string_view target) {
   return t;
 }
 
+std::vector<std::string> SplitGapSolutions(std::string_view lsg) {
+  std::vector<std::string> out;
+  if (lsg.empty()) return out;
+  for (;;) {
+    const size_t p = lsg.find("; ");
+    out.emplace_back(lsg.substr(0, p));
+    if (p == std::string_view::npos) break;
+    lsg.remove_prefix(p + 2);
+  }
+  return out;
+}
+
+std::vector<std::string> SplitEditSolutions(std::string_view lsg) {
+  std::vector<std::string> out;
+  if (lsg.empty()) return out;
+  for (;;) {
+    const size_t p = lsg.find(';');
+    out.push_back(Trim(lsg.substr(0, p)));
+    if (p == std::string_view::npos) break;
+    lsg.remove_prefix(p + 1);
+  }
+  return out;
+}
+
 }  // namespace vyr

@@ -1,9 +1,10 @@
 #pragma once
 // The value forms of the page markup: colours, coordinates, variable texts,
-// and the preparation of link targets.
+// the solution lists of gaps and fields, and the preparation of link targets.
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vyr {
 
@@ -37,5 +38,10 @@ std::string NumberedPage(TPageModel& m, bool next);
 std::string PrepareLinkTarget(TPageModel& m, std::string_view target, bool* samePage);
 // A link target of <BOX HREF>: only "$name" and "!+"/"!-" are prepared.
 std::string PrepareBoxTarget(TPageModel& m, std::string_view target);
+
+// Solutions of a gap: "colour; color" split at each "; " (none when empty).
+std::vector<std::string> SplitGapSolutions(std::string_view lsg);
+// Solutions of an <EDIT> field: split at each ";" and trimmed (none when empty).
+std::vector<std::string> SplitEditSolutions(std::string_view lsg);
 
 }  // namespace vyr

@@ -1,7 +1,6 @@
 // Link tags: <A>, <ONCLICK>, image maps.
 #include <string>
 
-#include "page/ExerciseRules.h"
 #include "page/PageModel.h"
 #include "page/PageValues.h"
 #include "page/ReaderContext.h"

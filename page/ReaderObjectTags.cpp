@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "page/ExerciseRules.h"
 #include "page/PageModel.h"
 #include "page/PageValues.h"
 #include "page/PictureList.h"

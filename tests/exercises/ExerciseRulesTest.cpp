@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "page/ExerciseRules.h"
+#include "page/PageValues.h"
 
 namespace vyr {
 namespace {
