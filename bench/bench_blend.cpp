@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "page/Blend.h"
-#include "page/BoxShapes.h"
+#include "page/draw/Blend.h"
+#include "page/draw/BoxShapes.h"
 
 namespace {
 

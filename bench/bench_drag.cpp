@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <string>
 
-#include "page/PageControl.h"
+#include "page/control/PageControl.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
-#include "page/FontMetrics.h"
-#include "page/PageLayout.h"
-#include "page/PageModel.h"
-#include "page/PageReader.h"
+#include "page/layout/FontMetrics.h"
+#include "page/layout/PageLayout.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageReader.h"
 #include "text/Cp1252.h"
 
 namespace {

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "page/PageModel.h"
-#include "page/PageReader.h"
-#include "page/PageSource.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageReader.h"
+#include "page/sources/PageSource.h"
 #include "platform/Files.h"
 #include "text/ZStream.h"
 

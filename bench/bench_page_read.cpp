@@ -6,8 +6,8 @@
 #include <QTextDocument>
 #include <string>
 
-#include "page/PageModel.h"
-#include "page/PageReader.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageReader.h"
 #include "text/Cp1252.h"
 
 namespace {

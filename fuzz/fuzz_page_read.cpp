@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "page/PageJson.h"
-#include "page/PageModel.h"
-#include "page/PageReader.h"
+#include "page/model/PageJson.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageReader.h"
 #include "platform/Messages.h"
 
 namespace {

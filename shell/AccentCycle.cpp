@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "page/ExerciseRules.h"
+#include "page/exercises/ExerciseRules.h"
 #include "text/Cp1252.h"
 
 namespace vyr {

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "page/PageControl.h"
+#include "page/control/PageControl.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 #include "platform/Shell.h"
@@ -13,7 +13,7 @@
 #include "shell/Environment.h"
 #include "shell/SettingsKey.h"
 #include "shell/SharedObjects.h"
-#include "page/HyperBase.h"
+#include "page/sources/HyperBase.h"
 #include "shell/PageCodes.h"
 #include "shell/StartUp.h"
 #include "text/Case.h"

@@ -1,6 +1,6 @@
 #include "shell/PageCodes.h"
 
-#include "page/FindFiles.h"
+#include "page/sources/FindFiles.h"
 #include "platform/Files.h"
 #include "platform/Version.h"
 #include "shell/Environment.h"

@@ -1,6 +1,6 @@
 #include "shell/SharedObjects.h"
 
-#include "page/HyperBase.h"
+#include "page/sources/HyperBase.h"
 #include "shell/Environment.h"
 
 namespace vyr {

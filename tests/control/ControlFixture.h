@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "page/PageControl.h"
+#include "page/control/PageControl.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 

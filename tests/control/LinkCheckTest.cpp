@@ -1,9 +1,9 @@
 // The link check on good and bad pages.
-#include "page/FontMetrics.h"
-#include "page/LinkCheck.h"
-#include "page/PageLayout.h"
-#include "page/PageLoader.h"
-#include "page/PageModel.h"
+#include "page/layout/FontMetrics.h"
+#include "page/layout/LinkCheck.h"
+#include "page/layout/PageLayout.h"
+#include "page/reader/PageLoader.h"
+#include "page/model/PageModel.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The entries the right-click look-up finds.
 #include <gtest/gtest.h>
 
-#include "page/WordList.h"
+#include "page/control/WordList.h"
 
 namespace vyr {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "page/Blend.h"
-#include "page/FontMetrics.h"
-#include "page/PageDraw.h"
-#include "page/PageLayout.h"
-#include "page/PageModel.h"
-#include "page/PageReader.h"
+#include "page/draw/Blend.h"
+#include "page/layout/FontMetrics.h"
+#include "page/draw/PageDraw.h"
+#include "page/layout/PageLayout.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageReader.h"
 #include "platform/Files.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"

@@ -1,5 +1,5 @@
 // The page buffer and the order in which a page's layers are drawn.
-#include "page/LomoAnimation.h"
+#include "page/draw/LomoAnimation.h"
 #include "tests/draw/DrawFixture.h"
 
 namespace vyr::test {

@@ -1,7 +1,7 @@
 // Pictures on the page: plain, stretched, blended, rounded, with mouse-over
 // looks, and the picture list behind them.
-#include "page/PictureList.h"
-#include "page/PageReader.h"
+#include "page/reader/PictureList.h"
+#include "page/reader/PageReader.h"
 #include "tests/draw/DrawFixture.h"
 
 namespace vyr::test {

@@ -1,5 +1,5 @@
 // Drawing a page file offscreen as the page control shows it.
-#include "page/RenderPage.h"
+#include "page/draw/RenderPage.h"
 #include "tests/draw/DrawFixture.h"
 
 namespace vyr::test {

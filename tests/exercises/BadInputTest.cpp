@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "page/PageControl.h"
-#include "page/TypingField.h"
+#include "page/control/PageControl.h"
+#include "page/exercises/TypingField.h"
 #include "platform/Random.h"
 #include "tests/exercises/ExerciseFixture.h"
 

@@ -3,8 +3,8 @@
 #include <deque>
 #include <ostream>
 
-#include "page/ExerciseRules.h"
-#include "page/PageValues.h"
+#include "page/exercises/ExerciseRules.h"
+#include "page/reader/PageValues.h"
 
 namespace vyr {
 namespace {

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "page/ColorButton.h"
-#include "page/PageControl.h"
-#include "page/TypingField.h"
+#include "page/widgets/ColorButton.h"
+#include "page/control/PageControl.h"
+#include "page/exercises/TypingField.h"
 #include "platform/Random.h"
 #include "text/Cp1252.h"
 #include "tests/exercises/ExerciseFixture.h"

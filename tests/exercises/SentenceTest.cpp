@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "page/PageControl.h"
+#include "page/control/PageControl.h"
 #include "platform/Random.h"
 #include "tests/exercises/ExerciseFixture.h"
 

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "page/PageControl.h"
-#include "page/TypingField.h"
+#include "page/control/PageControl.h"
+#include "page/exercises/TypingField.h"
 #include "platform/Random.h"
 #include "tests/exercises/ExerciseFixture.h"
 

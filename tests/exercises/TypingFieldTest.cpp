@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <QWidget>
 
-#include "page/TypingField.h"
+#include "page/exercises/TypingField.h"
 #include "text/Cp1252.h"
 
 namespace vyr {

@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
-#include "page/FontMetrics.h"
+#include "page/layout/FontMetrics.h"
 
 namespace vyr::test {
 namespace {

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "page/FontMetrics.h"
-#include "page/PageLayout.h"
-#include "page/PageModel.h"
-#include "page/PageReader.h"
+#include "page/layout/FontMetrics.h"
+#include "page/layout/PageLayout.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageReader.h"
 #include "platform/MessageRecorder.h"
 #include "text/Case.h"
 

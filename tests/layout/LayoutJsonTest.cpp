@@ -3,7 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "page/LayoutJson.h"
+#include "page/layout/LayoutJson.h"
 #include "tests/layout/LayoutFixture.h"
 
 namespace vyr::test {

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cmath>
 
-#include "page/Blend.h"
-#include "page/PageFormat.h"
+#include "page/draw/Blend.h"
+#include "page/model/PageFormat.h"
 #include "tests/media/Pixels.h"
 
 namespace vyr {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <set>
 
-#include "page/Blend.h"
-#include "page/BoxShapes.h"
-#include "page/PageTables.h"
+#include "page/draw/Blend.h"
+#include "page/draw/BoxShapes.h"
+#include "page/model/PageTables.h"
 #include "platform/Random.h"
 #include "tests/media/Pixels.h"
 

@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "page/CheckBoxWidget.h"
+#include "page/widgets/CheckBoxWidget.h"
 
 namespace vyr {
 namespace {

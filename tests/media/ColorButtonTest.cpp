@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "page/Blend.h"
-#include "page/ColorButton.h"
+#include "page/draw/Blend.h"
+#include "page/widgets/ColorButton.h"
 #include "tests/media/Pixels.h"
 
 namespace vyr {

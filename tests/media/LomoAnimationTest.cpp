@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 #include <set>
 
-#include "page/Blend.h"
-#include "page/LomoAnimation.h"
-#include "page/PageTables.h"
+#include "page/draw/Blend.h"
+#include "page/draw/LomoAnimation.h"
+#include "page/model/PageTables.h"
 #include "platform/Random.h"
 #include "tests/media/Pixels.h"
 

@@ -12,7 +12,7 @@ extern "C" {
 }
 #include <zlib.h>
 
-#include "page/PictureDecode.h"
+#include "page/sources/PictureDecode.h"
 #include "tests/common/TempDir.h"
 
 namespace vyr {

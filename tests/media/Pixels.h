@@ -3,7 +3,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "page/Blend.h"
+#include "page/draw/Blend.h"
 
 namespace vyr::test {
 

@@ -4,7 +4,7 @@
 #include <QThread>
 #include <atomic>
 
-#include "page/PageSound.h"
+#include "page/control/PageSound.h"
 #include "platform/MessageRecorder.h"
 #include "platform/Sound.h"
 #include "tests/common/TempDir.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "page/AliasList.h"
-#include "page/ConditionList.h"
+#include "page/model/AliasList.h"
+#include "page/model/ConditionList.h"
 
 namespace vyr {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "page/PageModel.h"
-#include "page/PageReader.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageReader.h"
 #include "platform/MessageRecorder.h"
 #include "platform/Random.h"
 #include "text/Case.h"

@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "page/PageJson.h"
+#include "page/model/PageJson.h"
 #include "tests/page/ReaderFixture.h"
 
 namespace vyr::test {

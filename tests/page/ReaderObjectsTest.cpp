@@ -1,7 +1,7 @@
 // Pictures, boxes and the page objects made by tags.
 #include <QImage>
 
-#include "page/PageJson.h"
+#include "page/model/PageJson.h"
 #include "platform/Files.h"
 #include "tests/common/TempDir.h"
 #include "tests/page/ReaderFixture.h"

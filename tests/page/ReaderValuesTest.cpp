@@ -1,5 +1,5 @@
 // Value forms: colours, coordinates and link targets.
-#include "page/PageValues.h"
+#include "page/reader/PageValues.h"
 #include "tests/common/TempDir.h"
 #include "tests/page/ReaderFixture.h"
 

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "page/PageControl.h"
+#include "page/control/PageControl.h"
 #include "shell/Backdrop.h"
 #include "platform/Shell.h"
 #include "shell/MainWindow.h"

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "page/ExerciseContainer.h"
+#include "page/sources/ExerciseContainer.h"
 
 namespace vyr {
 namespace {

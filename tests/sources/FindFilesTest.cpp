@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "page/FindFiles.h"
+#include "page/sources/FindFiles.h"
 #include "tests/common/TempDir.h"
 
 namespace vyr {

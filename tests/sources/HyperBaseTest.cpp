@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "page/HyperBase.h"
+#include "page/sources/HyperBase.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include "text/ZStream.h"

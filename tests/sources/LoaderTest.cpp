@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "page/HyperBase.h"
-#include "page/PageLoader.h"
-#include "page/PageModel.h"
-#include "page/PageName.h"
+#include "page/sources/HyperBase.h"
+#include "page/reader/PageLoader.h"
+#include "page/model/PageModel.h"
+#include "page/sources/PageName.h"
 #include "platform/Files.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"

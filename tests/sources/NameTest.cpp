@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "page/ContainerCall.h"
-#include "page/PageName.h"
+#include "page/sources/ContainerCall.h"
+#include "page/sources/PageName.h"
 
 namespace vyr {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "page/ZipResource.h"
+#include "page/sources/ZipResource.h"
 #include "platform/MessageRecorder.h"
 #include "text/ZStream.h"
 

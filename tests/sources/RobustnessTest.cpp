@@ -4,13 +4,13 @@
 
 #include <random>
 
-#include "page/ContainerCall.h"
-#include "page/ExerciseContainer.h"
-#include "page/HyperBase.h"
-#include "page/PageLoader.h"
-#include "page/PageModel.h"
-#include "page/PageName.h"
-#include "page/ZipResource.h"
+#include "page/sources/ContainerCall.h"
+#include "page/sources/ExerciseContainer.h"
+#include "page/sources/HyperBase.h"
+#include "page/reader/PageLoader.h"
+#include "page/model/PageModel.h"
+#include "page/sources/PageName.h"
+#include "page/sources/ZipResource.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include "text/ZStream.h"

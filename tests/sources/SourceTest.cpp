@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "page/PageSource.h"
+#include "page/sources/PageSource.h"
 #include "platform/Files.h"
 #include "platform/MessageRecorder.h"
 #include "tests/common/TempDir.h"

@@ -1,0 +1,294 @@
+// Sentence building on the page: the parts of a sentence stand shuffled in
+// a row and are put in order by dragging one onto the place of another; once
+// they read the written sentence they become plain words.
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+
+#include "page/layout/FontMetrics.h"
+#include "page/control/PageControl.h"
+#include "platform/Random.h"
+#include "text/Cp1252.h"
+
+namespace vyr {
+
+namespace {
+
+constexpr int kPartGap = 3;     // pixels between two parts
+constexpr int kSnap = 4;        // how near a part's edge snaps
+// Showing the solution exchanges parts at random until they stand in order;
+// a longer row is put in order at once (the random walk would take long).
+constexpr int kMostShuffledParts = 40;
+
+std::string Joined(const std::vector<TXPage::TSentencePart>& parts) {
+  std::string out;
+  for (const auto& p : parts) out += (out.empty() ? "" : " ") + p.Text;
+  return out;
+}
+
+}  // namespace
+
+void TXPage::createSentences() {
+  for (const tSatzteilListe& s : model_.Satzbau) {
+    TSentenceTask task;
+    task.Rect = ToQRect(s.Rect);
+    // an empty part ("a // b") would be an empty block that belongs nowhere
+    for (const std::string& p : s.Parts) {
+      if (p.empty()) continue;
+      task.Written.push_back(p);
+      task.Parts.push_back({QRect(), QPoint(), p, QImage()});
+    }
+    task.Correct = Joined(task.Parts);
+    if (task.Parts.empty() || task.Rect.width() <= 0 || task.Rect.height() <= 0) continue;
+    sentences_.push_back(std::move(task));
+  }
+}
+
+// The parts left to right from the task's left edge.
+void TXPage::layoutSentence(TSentenceTask& task) {
+  int x = task.Rect.left();
+  for (TSentencePart& p : task.Parts) {
+    p.Rect = QRect(x, task.Rect.top(), p.Picture.width(), task.Rect.height());
+    x += p.Picture.width() + kPartGap;
+  }
+}
+
+// Part of every full drawing: the parts shuffled anew and drawn.
+void TXPage::drawSentences() {
+  if (buffer_.isNull()) return;
+  const TFontBlock& block = model_.Slots.Sentence;
+  const QFont font = metrics_->QtFont(metrics_->Font(TFontKey::Of(block)));
+  const QFontMetrics fm(font);
+  QPainter page(&buffer_);
+  drawSolvedWords(page);
+  for (TSentenceTask& task : sentences_) {
+    const int n = static_cast<int>(task.Parts.size());
+    for (int j = 0; j < n; ++j) {
+      const int r = RandomInt(n);
+      if (r != j) std::swap(task.Parts[static_cast<size_t>(j)], task.Parts[static_cast<size_t>(r)]);
+    }
+    page.fillRect(task.Rect, PageColor(model_, model_.Settings.ColorBGR));
+    for (TSentencePart& p : task.Parts) {
+      const QString text = ToUnicode(p.Text);
+      const int tw = fm.horizontalAdvance(text);
+      p.Picture = QImage(tw + 8, task.Rect.height(), QImage::Format_RGB32);
+      p.Picture.fill(PageColor(model_, model_.Settings.BlockColor));
+      p.TextOffset = QPoint((p.Picture.width() - tw) / 2, (p.Picture.height() - fm.height()) / 2);
+      QPainter pp(&p.Picture);
+      pp.setFont(font);
+      pp.setPen(PageColor(model_, block.Color));
+      pp.drawText(p.TextOffset + QPoint(0, fm.ascent()), text);
+    }
+    layoutSentence(task);
+  }
+  page.end();
+  for (const TSentenceTask& task : sentences_) redrawSentence(task, -1);
+}
+
+// The solved sentences stand as plain words, for look-up too (those from
+// `from` on).
+void TXPage::drawSolvedWords(QPainter& p, size_t from) {
+  if (from >= solvedWords_.size()) return;
+  const TFontBlock& block = model_.Slots.Sentence;
+  const QFont font = metrics_->QtFont(metrics_->Font(TFontKey::Of(block)));
+  const QFontMetrics fm(font);
+  p.setFont(font);
+  p.setPen(PageColor(model_, block.Color));
+  for (size_t i = from; i < solvedWords_.size(); ++i) {
+    const TSolvedWord& w = solvedWords_[i];
+    p.drawText(w.Pos + QPoint(0, fm.ascent()), ToUnicode(w.Text));
+    words_.Add(w.Text, w.Rect, false);
+  }
+}
+
+// The task in the buffer: the picked-up part as a hole, the others as they stand.
+void TXPage::redrawSentence(const TSentenceTask& task, int pickedUp) {
+  QPainter p(&buffer_);
+  const QColor background = PageColor(model_, model_.Settings.ColorBGR);
+  for (size_t i = 0; i < task.Parts.size(); ++i) {
+    const TSentencePart& part = task.Parts[i];
+    if (static_cast<int>(i) == pickedUp) p.fillRect(part.Rect, background);
+    else p.drawImage(part.Rect.topLeft(), part.Picture);
+    p.fillRect(QRect(part.Rect.right() + 1, part.Rect.top(), kPartGap, part.Rect.height()), background);
+  }
+  p.end();
+  update(task.Rect.united(task.Parts.back().Rect.adjusted(0, 0, kPartGap, 0)).translated(0, -layout_.ScrollPos));
+}
+
+bool TXPage::startSentenceDrag(QPoint at) {
+  for (size_t t = 0; t < sentences_.size(); ++t) {
+    TSentenceTask& task = sentences_[t];
+    for (size_t i = 0; i < task.Parts.size(); ++i) {
+      const TSentencePart& part = task.Parts[i];
+      if (!part.Rect.contains(at)) continue;
+      dragTask_ = static_cast<int>(t);
+      dragPart_ = static_cast<int>(i);
+      moving_ = part.Picture;
+      dragPos_ = part.Rect.topLeft();
+      grab_ = at - dragPos_;
+      partSnapped_ = false;
+      liftTypingFields();
+      const int32_t hole =
+          model_.Settings.HoleColor == 0x00FF00 ? model_.Settings.ColorBGR : model_.Settings.HoleColor;
+      QPainter p(&buffer_);
+      p.fillRect(part.Rect, PageColor(model_, hole));
+      p.end();
+      lastDragUpdate_ = part.Rect.translated(0, -layout_.ScrollPos);
+      repaint(lastDragUpdate_);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TXPage::moveSentencePart(QPoint at) {
+  TSentenceTask& task = sentences_[static_cast<size_t>(dragTask_)];
+  partSnapped_ = false;
+  int fitted = -1;
+  if (at.y() >= task.Rect.top() && at.y() <= task.Rect.bottom() + 1) {
+    const int w = moving_.width();
+    const int x = at.x() - grab_.x();  // the moving part's left edge
+    for (size_t j = 0; j < task.Parts.size(); ++j) {
+      const QRect& d = task.Parts[j].Rect;
+      const int h = std::min(w, d.width());
+      const int right = d.right() + 1;
+      if (static_cast<int>(j) > dragPart_) {
+        if (right - h - kSnap <= x && x <= right + kSnap) {
+          at = QPoint(right - h, d.top()) + grab_;
+          fitted = static_cast<int>(j);
+          break;
+        }
+      } else if (d.left() - kSnap <= x && x <= d.left() + h + kSnap) {
+        at = QPoint(d.left(), d.top()) + grab_;
+        fitted = static_cast<int>(j);
+        break;
+      }
+    }
+  }
+  partSnapped_ = fitted >= 0;
+  if (fitted >= 0 && fitted != dragPart_) {
+    std::swap(task.Parts[static_cast<size_t>(fitted)], task.Parts[static_cast<size_t>(dragPart_)]);
+    layoutSentence(task);
+    dragPart_ = fitted;
+    redrawSentence(task, dragPart_);
+  }
+  moveImage(at);
+}
+
+void TXPage::dropSentencePart() {
+  const size_t t = static_cast<size_t>(dragTask_);
+  TSentenceTask& task = sentences_[t];
+  const QPoint home = task.Parts[static_cast<size_t>(dragPart_)].Rect.topLeft();
+  // Back to its place in the row (after an exchange that is its new place).
+  if (!partSnapped_ || dragPos_ != home) flyTo(home);
+  endDrag();
+  redrawSentence(task, -1);
+  if (Joined(task.Parts) != task.Correct) return;
+  showSentenceSolved(t);
+  CheckAllSolved();
+}
+
+// Puts the parts in their written order by exchanging them at random, each
+// exchange shown: with more than four parts, 51 exchanges, then each
+// position in turn until its part stands there; with fewer, exchanges of
+// two random parts until the sentence reads right.
+bool TXPage::shuffleIntoOrder(size_t t) {
+  TSentenceTask& task = sentences_[t];
+  const int n = static_cast<int>(task.Parts.size());
+  if (n < 2) return true;  // one part is in order as it is
+  if (n > kMostShuffledParts) {
+    orderSentence(t);
+    return processEventsSamePage();
+  }
+  auto draw = [&](int range, int& r) {
+    r = RandomInt(range);
+    return processEventsSamePage();
+  };
+  auto twoParts = [&](int& a, int& b) {
+    do {
+      if (!draw(n, a) || !draw(n, b)) return false;
+    } while (a == b);
+    return true;
+  };
+  auto exchange = [&](int a, int b) {
+    std::swap(task.Parts[static_cast<size_t>(a)], task.Parts[static_cast<size_t>(b)]);
+    layoutSentence(task);
+    redrawSentence(task, -1);
+  };
+  int a = 0, b = 0;
+  if (n > 4) {
+    for (int k = 0; k < 51; ++k) {
+      if (!twoParts(a, b)) return false;
+      exchange(a, b);
+    }
+    for (int i = 0; i + 1 < n; ++i) {
+      while (task.Parts[static_cast<size_t>(i)].Text != task.Written[static_cast<size_t>(i)]) {
+        do {
+          if (!draw(n - i, a)) return false;
+        } while (a == 0);
+        exchange(i, i + a);
+      }
+    }
+    return true;
+  }
+  do {
+    if (!twoParts(a, b)) return false;
+    exchange(a, b);
+  } while (Joined(task.Parts) != task.Correct);
+  return true;
+}
+
+// Each sentence in turn is put in order before the learner's eyes and then
+// stands as plain words.
+bool TXPage::solveSentences() {
+  while (!sentences_.empty() && !buffer_.isNull()) {
+    if (!shuffleIntoOrder(0)) return false;
+    showSentenceSolved(0);
+    if (!processEventsSamePage()) return false;
+  }
+  return true;
+}
+
+// The parts put in their written order at once.
+void TXPage::orderSentence(size_t t) {
+  TSentenceTask& task = sentences_[t];
+  for (size_t i = 0; i < task.Written.size(); ++i) {
+    const auto it = std::find_if(task.Parts.begin() + static_cast<std::ptrdiff_t>(i), task.Parts.end(),
+                                 [&](const TSentencePart& p) { return p.Text == task.Written[i]; });
+    if (it != task.Parts.end()) std::iter_swap(task.Parts.begin() + static_cast<std::ptrdiff_t>(i), it);
+  }
+  layoutSentence(task);
+  redrawSentence(task, -1);
+}
+
+// Solved: the parts become the sentence as plain words, and the task goes.
+void TXPage::showSentenceSolved(size_t t) {
+  TSentenceTask& task = sentences_[t];
+  const TSentencePart& first = task.Parts.front();
+  const QRect area(first.Rect.topLeft(), task.Parts.back().Rect.bottomRight());
+  const TFontBlock& block = model_.Slots.Sentence;
+  const QFont font = metrics_->QtFont(metrics_->Font(TFontKey::Of(block)));
+  const QFontMetrics fm(font);
+  QPainter p(&buffer_);
+  p.fillRect(area, PageColor(model_, model_.Settings.ColorBGR));
+  QPoint pos = first.Rect.topLeft() + first.TextOffset;
+  std::string_view rest = task.Correct;
+  const size_t before = solvedWords_.size();
+  while (!rest.empty()) {
+    const size_t blank = rest.find(' ');
+    const std::string word(rest.substr(0, blank));
+    const int w = fm.horizontalAdvance(ToUnicode(word));
+    solvedWords_.push_back({word, pos, TPageRect{pos.x(), pos.y(), pos.x() + w, pos.y() + fm.height()}});
+    pos.rx() += w + fm.horizontalAdvance(u' ');
+    if (blank == std::string_view::npos) break;
+    rest.remove_prefix(blank + 1);
+  }
+  // Only this sentence's words are drawn and listed now; the others stand already.
+  drawSolvedWords(p, before);
+  p.end();
+  update(area.translated(0, -layout_.ScrollPos));
+  sentences_.erase(sentences_.begin() + static_cast<std::ptrdiff_t>(t));
+}
+
+}  // namespace vyr

@@ -1,0 +1,108 @@
+#include "page/layout/LinkCheck.h"
+
+#include "page/sources/ContainerCall.h"
+#include "page/layout/LinkName.h"
+#include "page/model/PageModel.h"
+#include "page/reader/PageValues.h"
+#include "platform/Files.h"
+#include "text/Case.h"
+
+namespace vyr {
+namespace {
+
+constexpr std::string_view kEmptyTarget = "(leeres Ziel)";
+constexpr std::string_view kCommand = "\xA7";
+
+// The part of a name the check looks at: the note cut, aliases replaced,
+// a command's link part kept ("§" stands for "needs no file").
+std::string CheckedText(const TPageModel& model, std::string_view name) {
+  std::string t(name.substr(0, name.find('@')));
+  if (t.empty() || t == "%") return std::string(kCommand);
+  if (t.front() == '#') {
+    t = ResolveAliasTarget(model, t);
+    if (t.empty()) return std::string(kCommand);
+  }
+  if (t.starts_with("\xA7[")) {
+    const size_t close = t.find(']');
+    // A command without a link after it needs no file either.
+    t = close == std::string::npos ? std::string() : t.substr(close + 1);
+    if (t.empty()) return std::string(kCommand);
+  }
+  return t;
+}
+
+// Targets that are followed without a file.
+bool NeedsNoFile(std::string_view t) {
+  if (t.empty()) return true;
+  switch (t.front()) {
+    case '\xA7': case '-': case '?': case '+': case '@': return true;
+    default: break;
+  }
+  return t.starts_with("http:") || t.starts_with("https:") || SameText(t, "END") || IsNextTaskLink(t);
+}
+
+class TChecker {
+ public:
+  TChecker(const TPageModel& model, const TLinkResolver& resolve) : m_(model), resolve_(resolve) {}
+
+  void Check(std::string_view name) {
+    if (name.empty()) {
+      bad_.push_back({std::string(kEmptyTarget), {}});
+      return;
+    }
+    const std::string checked = CheckedText(m_, name);
+    // A link with a target for each mouse button: both must lead somewhere.
+    std::string_view rest = checked;
+    for (;;) {
+      const size_t mark = rest.find(kRightButtonMark);
+      const std::string part(rest.substr(0, mark));
+      if (!CheckPart(part)) return Bad(name, part);
+      if (mark == std::string_view::npos) return;
+      rest.remove_prefix(mark + 1);
+    }
+  }
+  std::vector<TBadLink> Result() { return std::move(bad_); }
+
+ private:
+  bool CheckPart(const std::string& part) {
+    if (part.empty() || NeedsNoFile(part)) return true;
+    // a container call names its container after FILE=; without one it leads nowhere
+    const std::string path = Path(part);
+    return !path.empty() && FileExists(path);
+  }
+  void Bad(std::string_view name, const std::string& part) { bad_.push_back({std::string(name), Path(part)}); }
+  std::string Path(const std::string& part) const {
+    std::string path = resolve_ ? resolve_(part) : ResolveName(m_, part);
+    if (!path.empty() && path.front() == '*') path.erase(0, 1);
+    return path;
+  }
+
+  const TPageModel& m_;
+  const TLinkResolver& resolve_;
+  std::vector<TBadLink> bad_;
+};
+
+}  // namespace
+
+std::vector<TBadLink> CheckLinks(const TPageModel& model, const TLinkResolver& resolve) {
+  TChecker check(model, resolve);
+  const auto& names = model.LinkNames.Names;
+  for (const TLinkArea& area : model.LinkNames.Areas) {
+    const bool valid = area.NameIndex >= 0 && static_cast<size_t>(area.NameIndex) < names.size();
+    check.Check(valid ? std::string_view(names[static_cast<size_t>(area.NameIndex)]) : std::string_view());
+  }
+  const TPageSettings& s = model.Settings;
+  if (!s.EnterLink.empty()) check.Check(s.EnterLink);
+  if (!s.ClickLink.empty()) check.Check(s.ClickLink);
+  if (s.WaitInterval > 0 && !s.WaitTarget.empty()) check.Check(s.WaitTarget);
+  for (const TXAlias& key : model.Keys)
+    if (!key.text.empty()) check.Check(key.text);
+  return check.Result();
+}
+
+std::string FirstBadLink(const TPageModel& model, const TLinkResolver& resolve) {
+  std::vector<TBadLink> bad = CheckLinks(model, resolve);
+  return bad.empty() ? std::string() : bad.front().Name;
+}
+
+}  // namespace vyr
