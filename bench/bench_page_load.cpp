@@ -10,7 +10,7 @@
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
 #include "page/sources/PageSource.h"
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/ZStream.h"
 
 namespace {

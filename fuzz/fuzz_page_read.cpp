@@ -8,7 +8,7 @@
 #include "page/model/PageJson.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shell/CommandDispatch.h"
 
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 #include "text/Case.h"
 
 namespace vyr {

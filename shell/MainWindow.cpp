@@ -6,9 +6,9 @@
 #include <QScreen>
 
 #include "page/control/PageControl.h"
-#include "platform/Files.h"
-#include "platform/Messages.h"
-#include "platform/Shell.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
+#include "platform/desktop/Shell.h"
 #include "shell/Backdrop.h"
 #include "shell/Environment.h"
 #include "shell/SettingsKey.h"

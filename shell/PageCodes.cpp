@@ -1,8 +1,8 @@
 #include "shell/PageCodes.h"
 
 #include "page/sources/FindFiles.h"
-#include "platform/Files.h"
-#include "platform/Version.h"
+#include "platform/core/Files.h"
+#include "platform/core/Version.h"
 #include "shell/Environment.h"
 #include "text/Case.h"
 

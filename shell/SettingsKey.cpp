@@ -1,8 +1,8 @@
 #include "shell/SettingsKey.h"
 
-#include "platform/Messages.h"
-#include "platform/Registry.h"
-#include "platform/Shell.h"
+#include "platform/core/Messages.h"
+#include "platform/core/Registry.h"
+#include "platform/desktop/Shell.h"
 #include "shell/Environment.h"
 
 namespace vyr {

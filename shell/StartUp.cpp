@@ -4,13 +4,13 @@
 #include <QGuiApplication>
 #include <sys/vfs.h>
 
-#include "platform/Display.h"
-#include "platform/Files.h"
-#include "platform/IniFile.h"
-#include "platform/Messages.h"
-#include "platform/Random.h"
-#include "platform/Registry.h"
-#include "platform/Shell.h"
+#include "platform/desktop/Display.h"
+#include "platform/core/Files.h"
+#include "platform/core/IniFile.h"
+#include "platform/core/Messages.h"
+#include "platform/core/Random.h"
+#include "platform/core/Registry.h"
+#include "platform/desktop/Shell.h"
 #include "shell/Environment.h"
 #include "shell/UserSettings.h"
 #include "text/Case.h"

@@ -1,7 +1,7 @@
 #include "shell/UserSettings.h"
 
-#include "platform/Files.h"
-#include "platform/Registry.h"
+#include "platform/core/Files.h"
+#include "platform/core/Registry.h"
 #include "shell/Environment.h"
 
 namespace vyr {

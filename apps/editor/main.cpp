@@ -1,11 +1,13 @@
 // vyredit: the authoring program. Start and shutdown order only.
 #include <QApplication>
 
+#include "platform/desktop/MessageBox.h"
 #include "shell/Environment.h"
 #include "shell/StartUp.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vyr::InstallMessageBoxes();
   QCoreApplication::setApplicationName(u"vyredit"_qs);
 
   vyr::TStartUpSteps steps;

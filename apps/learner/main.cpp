@@ -1,6 +1,7 @@
 // vyr_e: the learning program. Start and shutdown order only.
 #include <QApplication>
 
+#include "platform/desktop/MessageBox.h"
 #include "shell/Environment.h"
 #include "shell/MainWindow.h"
 #include "shell/SharedObjects.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vyr::InstallMessageBoxes();
   QCoreApplication::setApplicationName(u"vyr_e"_qs);
 
   std::vector<std::string> args;

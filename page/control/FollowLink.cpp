@@ -11,9 +11,9 @@
 #include "page/sources/ContainerCall.h"
 #include "page/control/PageControl.h"
 #include "page/control/PageSound.h"
-#include "platform/Files.h"
-#include "platform/Messages.h"
-#include "platform/Shell.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
+#include "platform/desktop/Shell.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
 

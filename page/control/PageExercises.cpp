@@ -18,7 +18,7 @@
 #include "page/layout/FontMetrics.h"
 #include "page/control/PageControl.h"
 #include "page/exercises/TypingField.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
 

@@ -8,7 +8,7 @@
 
 #include "page/layout/FontMetrics.h"
 #include "page/control/PageControl.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "text/Cp1252.h"
 
 namespace vyr {

@@ -1,9 +1,9 @@
 #include "page/control/PageSound.h"
 
 #include "page/sources/PageName.h"
-#include "platform/Files.h"
-#include "platform/Messages.h"
-#include "platform/Sound.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
+#include "platform/desktop/Sound.h"
 #include "text/Case.h"
 
 namespace vyr {

@@ -5,7 +5,7 @@
 
 #include "page/draw/Blend.h"
 #include "page/model/PageTables.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 
 namespace vyr {
 

@@ -7,7 +7,7 @@
 #include "page/draw/LomoAnimation.h"
 #include "page/layout/PageLayout.h"
 #include "page/model/PageModel.h"
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 
 namespace vyr {

@@ -8,7 +8,7 @@
 #include "page/layout/PageLayout.h"
 #include "page/reader/PageLoader.h"
 #include "page/model/PageModel.h"
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Cp1252.h"
 
 namespace vyr {

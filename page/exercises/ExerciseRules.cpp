@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "text/Cp1252.h"
 
 namespace vyr {

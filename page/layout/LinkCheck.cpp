@@ -4,7 +4,7 @@
 #include "page/layout/LinkName.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageValues.h"
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 
 namespace vyr {

@@ -11,8 +11,8 @@
 #include "page/sources/PageName.h"
 #include "page/reader/PageReader.h"
 #include "page/sources/PageSource.h"
-#include "platform/Files.h"
-#include "platform/Messages.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
 #include "text/Case.h"
 
 namespace vyr {

@@ -8,7 +8,7 @@
 #include "page/reader/Entities.h"
 #include "page/reader/PageValues.h"
 #include "page/reader/ReaderContext.h"
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 #include "text/Case.h"
 #include "text/Trim.h"
 

@@ -5,8 +5,8 @@
 #include "page/reader/AttributeCursor.h"
 #include "page/model/PageModel.h"
 #include "page/sources/PageName.h"
-#include "platform/Files.h"
-#include "platform/Random.h"
+#include "platform/core/Files.h"
+#include "platform/core/Random.h"
 #include "text/Case.h"
 #include "text/Trim.h"
 

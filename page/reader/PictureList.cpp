@@ -6,8 +6,8 @@
 #include "page/model/PageModel.h"
 #include "page/sources/PictureDecode.h"
 #include "page/reader/PageValues.h"
-#include "platform/Files.h"
-#include "platform/Messages.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
 

@@ -9,7 +9,7 @@
 #include "page/reader/PageValues.h"
 #include "page/reader/PictureList.h"
 #include "page/reader/ReaderContext.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "text/Case.h"
 #include "text/Trim.h"
 

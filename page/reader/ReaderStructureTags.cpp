@@ -4,7 +4,7 @@
 #include "page/model/PageModel.h"
 #include "page/reader/PageValues.h"
 #include "page/reader/ReaderContext.h"
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 #include "text/Case.h"
 #include "text/Trim.h"
 

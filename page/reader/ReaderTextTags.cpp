@@ -8,9 +8,9 @@
 #include "page/reader/PageValues.h"
 #include "page/reader/PictureList.h"
 #include "page/reader/ReaderContext.h"
-#include "platform/Files.h"
-#include "platform/Messages.h"
-#include "platform/Random.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
+#include "platform/core/Random.h"
 #include "text/Case.h"
 #include "text/Trim.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "text/Case.h"
 #include "text/Trim.h"
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 
 namespace vyr {

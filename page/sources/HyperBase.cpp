@@ -1,7 +1,7 @@
 #include "page/sources/HyperBase.h"
 
-#include "platform/Files.h"
-#include "platform/Messages.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
 #include "text/LineFile.h"
 #include "text/Trim.h"
 #include "text/ZStream.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "page/sources/ContainerCall.h"
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 
 namespace vyr {
 namespace {

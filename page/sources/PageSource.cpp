@@ -1,8 +1,8 @@
 #include "page/sources/PageSource.h"
 
 #include "page/sources/PageName.h"
-#include "platform/Files.h"
-#include "platform/Messages.h"
+#include "platform/core/Files.h"
+#include "platform/core/Messages.h"
 #include "text/ZStream.h"
 
 namespace vyr {

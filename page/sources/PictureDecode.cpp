@@ -14,7 +14,7 @@ extern "C" {
 #include <jpeglib.h>
 }
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
 

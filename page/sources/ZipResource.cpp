@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 #include "text/Cp1252.h"
 #include "text/ZStream.h"
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 
 namespace vyr::test {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 #include "text/Cp1252.h"
 
 // Every test program runs offscreen, with the registry stand-in and the XDG

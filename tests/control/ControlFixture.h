@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "page/control/PageControl.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 
 namespace vyr::test {

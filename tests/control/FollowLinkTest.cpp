@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "platform/Shell.h"
+#include "platform/desktop/Shell.h"
 #include "tests/control/ControlFixture.h"
 
 namespace vyr::test {

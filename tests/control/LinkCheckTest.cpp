@@ -4,7 +4,7 @@
 #include "page/layout/PageLayout.h"
 #include "page/reader/PageLoader.h"
 #include "page/model/PageModel.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QLabel>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "tests/control/ControlFixture.h"
 
 namespace vyr::test {

@@ -15,8 +15,8 @@
 #include "page/layout/PageLayout.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
-#include "platform/Files.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/Files.h"
+#include "platform/core/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include "tests/media/Pixels.h"
 

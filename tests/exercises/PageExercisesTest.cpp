@@ -9,7 +9,7 @@
 #include "page/widgets/ColorButton.h"
 #include "page/control/PageControl.h"
 #include "page/exercises/TypingField.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "text/Cp1252.h"
 #include "tests/exercises/ExerciseFixture.h"
 

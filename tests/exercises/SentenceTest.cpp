@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "page/control/PageControl.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "tests/exercises/ExerciseFixture.h"
 
 namespace vyr::test {

@@ -6,7 +6,7 @@
 
 #include "page/control/PageControl.h"
 #include "page/exercises/TypingField.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "tests/exercises/ExerciseFixture.h"
 
 namespace vyr::test {

@@ -13,7 +13,7 @@
 #include "page/layout/PageLayout.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/MessageRecorder.h"
 #include "text/Case.h"
 
 namespace vyr::test {

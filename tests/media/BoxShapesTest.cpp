@@ -6,7 +6,7 @@
 #include "page/draw/Blend.h"
 #include "page/draw/BoxShapes.h"
 #include "page/model/PageTables.h"
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 #include "tests/media/Pixels.h"
 
 namespace vyr {

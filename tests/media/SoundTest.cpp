@@ -5,8 +5,8 @@
 #include <atomic>
 
 #include "page/control/PageSound.h"
-#include "platform/MessageRecorder.h"
-#include "platform/Sound.h"
+#include "platform/core/MessageRecorder.h"
+#include "platform/desktop/Sound.h"
 #include "tests/common/TempDir.h"
 
 namespace vyr {

@@ -8,8 +8,8 @@
 
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
-#include "platform/MessageRecorder.h"
-#include "platform/Random.h"
+#include "platform/core/MessageRecorder.h"
+#include "platform/core/Random.h"
 #include "text/Case.h"
 
 namespace vyr::test {

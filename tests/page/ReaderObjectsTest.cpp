@@ -2,7 +2,7 @@
 #include <QImage>
 
 #include "page/model/PageJson.h"
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "tests/common/TempDir.h"
 #include "tests/page/ReaderFixture.h"
 

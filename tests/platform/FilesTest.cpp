@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "tests/common/TempDir.h"
 
 using namespace vyr;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/Files.h"
-#include "platform/IniFile.h"
-#include "platform/Registry.h"
+#include "platform/core/Files.h"
+#include "platform/core/IniFile.h"
+#include "platform/core/Registry.h"
 #include "tests/common/TempDir.h"
 
 using namespace vyr;

@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include "platform/Files.h"
-#include "platform/MessageRecorder.h"
-#include "platform/Random.h"
-#include "platform/Registry.h"
-#include "platform/Shell.h"
-#include "platform/Version.h"
+#include "platform/core/Files.h"
+#include "platform/core/MessageRecorder.h"
+#include "platform/core/Random.h"
+#include "platform/core/Registry.h"
+#include "platform/desktop/Shell.h"
+#include "platform/core/Version.h"
 #include "tests/common/TempDir.h"
 
 using namespace vyr;

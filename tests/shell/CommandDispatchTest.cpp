@@ -2,8 +2,8 @@
 
 #include <map>
 
-#include "platform/MessageRecorder.h"
-#include "platform/Registry.h"
+#include "platform/core/MessageRecorder.h"
+#include "platform/core/Registry.h"
 #include "shell/CommandDispatch.h"
 #include "shell/SettingsKey.h"
 #include "shell/PageCodes.h"

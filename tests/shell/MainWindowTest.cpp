@@ -6,7 +6,7 @@
 
 #include "page/control/PageControl.h"
 #include "shell/Backdrop.h"
-#include "platform/Shell.h"
+#include "platform/desktop/Shell.h"
 #include "shell/MainWindow.h"
 #include "shell/SharedObjects.h"
 #include "tests/shell/StartUpFixture.h"

@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "platform/Display.h"
-#include "platform/Files.h"
-#include "platform/MessageRecorder.h"
-#include "platform/Registry.h"
+#include "platform/desktop/Display.h"
+#include "platform/core/Files.h"
+#include "platform/core/MessageRecorder.h"
+#include "platform/core/Registry.h"
 #include "shell/Environment.h"
 #include "shell/StartUp.h"
 #include "tests/common/TempDir.h"

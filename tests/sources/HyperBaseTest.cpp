@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "page/sources/HyperBase.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include "text/ZStream.h"
 

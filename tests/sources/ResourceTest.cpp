@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "page/sources/ZipResource.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/MessageRecorder.h"
 #include "text/ZStream.h"
 
 namespace vyr {

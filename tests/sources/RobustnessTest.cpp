@@ -11,7 +11,7 @@
 #include "page/model/PageModel.h"
 #include "page/sources/PageName.h"
 #include "page/sources/ZipResource.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include "text/ZStream.h"
 

@@ -4,8 +4,8 @@
 #include <QFile>
 
 #include "page/sources/PageSource.h"
-#include "platform/Files.h"
-#include "platform/MessageRecorder.h"
+#include "platform/core/Files.h"
+#include "platform/core/MessageRecorder.h"
 #include "tests/common/TempDir.h"
 #include "text/Cp1252.h"
 #include "text/ZStream.h"

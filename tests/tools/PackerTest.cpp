@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "tests/common/TempDir.h"
 #include "text/ZStream.h"
 #include "tools/vyr-pack/Packer.h"

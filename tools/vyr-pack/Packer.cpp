@@ -1,6 +1,6 @@
 #include "tools/vyr-pack/Packer.h"
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
 #include "text/ZStream.h"

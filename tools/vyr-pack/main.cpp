@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Cp1252.h"
 #include "tools/vyr-pack/Packer.h"
 

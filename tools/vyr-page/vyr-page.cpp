@@ -29,9 +29,9 @@
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
 #include "page/draw/RenderPage.h"
-#include "platform/Files.h"
-#include "platform/MessageRecorder.h"
-#include "platform/Messages.h"
+#include "platform/core/Files.h"
+#include "platform/core/MessageRecorder.h"
+#include "platform/core/Messages.h"
 #include "text/Cp1252.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Messages.h"
+#include "platform/core/Messages.h"
 
 namespace vyr {
 

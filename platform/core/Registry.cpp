@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "platform/core/Registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
 #include "text/LineFile.h"

@@ -1,4 +1,4 @@
-#include "platform/Tick.h"
+#include "platform/core/Tick.h"
 
 #include <chrono>
 

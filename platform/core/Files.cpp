@@ -1,4 +1,4 @@
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 
 #include <QDir>
 #include <QFile>

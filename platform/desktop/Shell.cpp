@@ -1,12 +1,12 @@
-#include "platform/Shell.h"
+#include "platform/desktop/Shell.h"
 
 #include <QDesktopServices>
 #include <QFile>
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "platform/Files.h"
-#include "platform/Registry.h"
+#include "platform/core/Files.h"
+#include "platform/core/Registry.h"
 #include "text/Cp1252.h"
 
 namespace vyr {

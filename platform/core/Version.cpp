@@ -1,4 +1,4 @@
-#include "platform/Version.h"
+#include "platform/core/Version.h"
 
 #include <cstdio>
 

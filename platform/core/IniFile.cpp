@@ -1,8 +1,8 @@
-#include "platform/IniFile.h"
+#include "platform/core/IniFile.h"
 
 #include <cstdlib>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 #include "text/LineFile.h"
 #include "text/Trim.h"

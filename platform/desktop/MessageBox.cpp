@@ -1,40 +1,25 @@
-#include "platform/Messages.h"
+#include "platform/desktop/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdio>
+#include <vector>
 
-#include "platform/MessageRecorder.h"
+#include "platform/core/Messages.h"
 #include "text/Cp1252.h"
 
 namespace vyr {
 namespace {
 
-MessageHandler& Handler() {
-  static MessageHandler handler;
-  return handler;
-}
-
-int FirstButton(unsigned flags) {
-  return (flags & 0x0F) == msg::YesNo ? msg::IdYes : msg::IdOk;
-}
-
-QString DisplayText(std::string_view text) {
-  QString s = ToUnicode(text);
-  s.replace(u"\r\n"_qs, u"\n"_qs);
-  s.replace(u'\r', u'\n');
-  return s;
-}
-
 int ShowBox(std::string_view text, unsigned flags) {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-    std::fprintf(stderr, "*vyr: %s\n", DisplayText(text).toLocal8Bit().constData());
-    return FirstButton(flags);
+    std::fprintf(stderr, "*vyr: %s\n", ToUnicode(MessageLines(text)).toLocal8Bit().constData());
+    return FirstButtonAnswer(flags);
   }
   QMessageBox box;
   box.setWindowTitle(u"*vyr"_qs);
-  box.setText(DisplayText(text));
+  box.setText(ToUnicode(MessageLines(text)));
   switch (flags & 0xF0) {
     case msg::IconError: box.setIcon(QMessageBox::Critical); break;
     case msg::IconQuestion: box.setIcon(QMessageBox::Question); break;
@@ -62,33 +47,6 @@ int ShowBox(std::string_view text, unsigned flags) {
 
 }  // namespace
 
-int ShowCourseMessage(std::string_view text, unsigned flags) {
-  if (Handler()) return Handler()(std::string(text), flags);
-  return ShowBox(text, flags);
-}
-
-MessageHandler SetMessageHandler(MessageHandler handler) {
-  MessageHandler previous = std::move(Handler());
-  Handler() = std::move(handler);
-  return previous;
-}
-
-TMessageRecorder::TMessageRecorder(std::deque<int> answers) : answers_(std::move(answers)) {
-  previous_ = SetMessageHandler([this](const std::string& text, unsigned flags) {
-    shown_.push_back({text, flags});
-    if (answers_.empty()) return FirstButton(flags);
-    const int a = answers_.front();
-    answers_.pop_front();
-    return a;
-  });
-}
-
-TMessageRecorder::~TMessageRecorder() { SetMessageHandler(std::move(previous_)); }
-
-std::vector<std::string> TMessageRecorder::texts() const {
-  std::vector<std::string> out;
-  for (const auto& s : shown_) out.push_back(s.text);
-  return out;
-}
+void InstallMessageBoxes() { SetMessagePresenter(ShowBox); }
 
 }  // namespace vyr

@@ -1,4 +1,4 @@
-#include "platform/Sound.h"
+#include "platform/desktop/Sound.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
@@ -16,7 +16,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/Files.h"
+#include "platform/core/Files.h"
 #include "text/Case.h"
 
 namespace vyr {
