@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "platform/desktop/MessageBox.h"
-#include "shell/Environment.h"
-#include "shell/StartUp.h"
+#include "shell/startup/Environment.h"
+#include "shell/startup/StartUp.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

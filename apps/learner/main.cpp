@@ -2,10 +2,10 @@
 #include <QApplication>
 
 #include "platform/desktop/MessageBox.h"
-#include "shell/Environment.h"
-#include "shell/MainWindow.h"
-#include "shell/SharedObjects.h"
-#include "shell/StartUp.h"
+#include "shell/startup/Environment.h"
+#include "shell/window/MainWindow.h"
+#include "shell/startup/SharedObjects.h"
+#include "shell/startup/StartUp.h"
 #include "text/Cp1252.h"
 
 int main(int argc, char** argv) {

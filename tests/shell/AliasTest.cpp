@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "shell/AccentCycle.h"
-#include "shell/UserSettings.h"
+#include "shell/startup/AccentCycle.h"
+#include "shell/startup/UserSettings.h"
 #include "tests/shell/StartUpFixture.h"
 
 using namespace vyr;

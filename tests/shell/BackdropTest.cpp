@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "shell/Backdrop.h"
+#include "shell/window/Backdrop.h"
 
 using namespace vyr;
 

@@ -4,9 +4,9 @@
 
 #include "platform/core/MessageRecorder.h"
 #include "platform/core/Registry.h"
-#include "shell/CommandDispatch.h"
-#include "shell/SettingsKey.h"
-#include "shell/PageCodes.h"
+#include "shell/window/CommandDispatch.h"
+#include "shell/startup/SettingsKey.h"
+#include "shell/window/PageCodes.h"
 #include "tests/shell/StartUpFixture.h"
 
 using namespace vyr;

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "page/control/PageControl.h"
-#include "shell/Backdrop.h"
+#include "shell/window/Backdrop.h"
 #include "platform/desktop/Shell.h"
-#include "shell/MainWindow.h"
-#include "shell/SharedObjects.h"
+#include "shell/window/MainWindow.h"
+#include "shell/startup/SharedObjects.h"
 #include "tests/shell/StartUpFixture.h"
 #include "text/ZStream.h"
 

@@ -10,8 +10,8 @@
 #include "platform/core/Files.h"
 #include "platform/core/MessageRecorder.h"
 #include "platform/core/Registry.h"
-#include "shell/Environment.h"
-#include "shell/StartUp.h"
+#include "shell/startup/Environment.h"
+#include "shell/startup/StartUp.h"
 #include "tests/common/TempDir.h"
 
 namespace vyr::test {

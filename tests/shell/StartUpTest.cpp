@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/UserSettings.h"
+#include "shell/startup/UserSettings.h"
 #include "tests/shell/StartUpFixture.h"
 
 using namespace vyr;

@@ -1,9 +1,9 @@
-#include "shell/PageCodes.h"
+#include "shell/window/PageCodes.h"
 
 #include "page/sources/FindFiles.h"
 #include "platform/core/Files.h"
 #include "platform/core/Version.h"
-#include "shell/Environment.h"
+#include "shell/startup/Environment.h"
 #include "text/Case.h"
 
 namespace vyr {

@@ -1,4 +1,4 @@
-#include "shell/CommandDispatch.h"
+#include "shell/window/CommandDispatch.h"
 
 #include "platform/core/Messages.h"
 #include "text/Case.h"

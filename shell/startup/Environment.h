@@ -1,7 +1,7 @@
 #pragma once
 // Where everything is: the directories, files and flags that the start-up
 // settles once and that live for the whole run. Directory values end with
-// "\" (course paths, see platform/Files.h); an empty value means "not there".
+// "\" (course paths, see platform/core/Files.h); an empty value means "not there".
 #include <functional>
 #include <string>
 #include <vector>

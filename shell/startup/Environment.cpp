@@ -1,4 +1,4 @@
-#include "shell/Environment.h"
+#include "shell/startup/Environment.h"
 
 namespace vyr {
 

@@ -1,9 +1,9 @@
-#include "shell/SettingsKey.h"
+#include "shell/startup/SettingsKey.h"
 
 #include "platform/core/Messages.h"
 #include "platform/core/Registry.h"
 #include "platform/desktop/Shell.h"
-#include "shell/Environment.h"
+#include "shell/startup/Environment.h"
 
 namespace vyr {
 

@@ -1,4 +1,4 @@
-#include "shell/StartUp.h"
+#include "shell/startup/StartUp.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -11,8 +11,8 @@
 #include "platform/core/Random.h"
 #include "platform/core/Registry.h"
 #include "platform/desktop/Shell.h"
-#include "shell/Environment.h"
-#include "shell/UserSettings.h"
+#include "shell/startup/Environment.h"
+#include "shell/startup/UserSettings.h"
 #include "text/Case.h"
 
 namespace vyr {

@@ -1,4 +1,4 @@
-#include "shell/Backdrop.h"
+#include "shell/window/Backdrop.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>

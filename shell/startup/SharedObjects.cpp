@@ -1,7 +1,7 @@
-#include "shell/SharedObjects.h"
+#include "shell/startup/SharedObjects.h"
 
 #include "page/sources/HyperBase.h"
-#include "shell/Environment.h"
+#include "shell/startup/Environment.h"
 
 namespace vyr {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/CommandTable.h"
+#include "shell/window/CommandTable.h"
 
 namespace vyr {
 

@@ -1,8 +1,8 @@
-#include "shell/UserSettings.h"
+#include "shell/startup/UserSettings.h"
 
 #include "platform/core/Files.h"
 #include "platform/core/Registry.h"
-#include "shell/Environment.h"
+#include "shell/startup/Environment.h"
 
 namespace vyr {
 

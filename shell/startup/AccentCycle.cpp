@@ -1,4 +1,4 @@
-#include "shell/AccentCycle.h"
+#include "shell/startup/AccentCycle.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "shell/MainWindow.h"
+#include "shell/window/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,13 +9,13 @@
 #include "platform/core/Files.h"
 #include "platform/core/Messages.h"
 #include "platform/desktop/Shell.h"
-#include "shell/Backdrop.h"
-#include "shell/Environment.h"
-#include "shell/SettingsKey.h"
-#include "shell/SharedObjects.h"
+#include "shell/window/Backdrop.h"
+#include "shell/startup/Environment.h"
+#include "shell/startup/SettingsKey.h"
+#include "shell/startup/SharedObjects.h"
 #include "page/sources/HyperBase.h"
-#include "shell/PageCodes.h"
-#include "shell/StartUp.h"
+#include "shell/window/PageCodes.h"
+#include "shell/startup/StartUp.h"
 #include "text/Case.h"
 
 namespace vyr {

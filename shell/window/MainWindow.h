@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/CommandDispatch.h"
+#include "shell/window/CommandDispatch.h"
 
 namespace vyr {
 

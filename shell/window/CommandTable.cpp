@@ -1,4 +1,4 @@
-#include "shell/CommandTable.h"
+#include "shell/window/CommandTable.h"
 
 
 namespace vyr {
