@@ -1,4 +1,10 @@
+#ifdef VYR_TEST_WIDGETS
 #include <QApplication>
+using TTestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TTestApplication = QGuiApplication;
+#endif
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,7 +24,7 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", (home.path() + u"/config"_qs).toLocal8Bit());
   qputenv("XDG_DATA_HOME", (home.path() + u"/data"_qs).toLocal8Bit());
   qputenv("HOME", home.path().toLocal8Bit());
-  QApplication app(argc, argv);
+  TTestApplication app(argc, argv);
   // A message that no test expected is printed, never shown in a box that
   // would wait for a person.
   vyr::SetMessageHandler([](const std::string& text, unsigned flags) {
