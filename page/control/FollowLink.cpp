@@ -18,31 +18,6 @@
 #include "text/Cp1252.h"
 
 namespace vyr {
-namespace {
-
-constexpr int kNoteWidth = 200;   // a note wraps at this width
-constexpr int kNotePadding = 8;
-
-// The note label: light yellow with a black frame, the text wrapped inside
-// 8 pixels of padding. It paints itself so that its size is exactly what
-// the text needs.
-class TNoteLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0xFF, 0xFF, 0xE0));
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    p.setFont(font());
-    p.drawText(rect().adjusted(kNotePadding, kNotePadding, -kNotePadding, -kNotePadding),
-               Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text());
-  }
-};
-
-}  // namespace
 
 void TXPage::FollowLink(const std::string& target, const QRect& rect) { FollowFrom(target, rect, false); }
 
@@ -91,7 +66,7 @@ void TXPage::FollowFrom(std::string t, const QRect& rect, bool afterCommand) {
       } else if (command == "play") {
         if (model_.Recorder.Present && RecorderCommand) RecorderCommand(command);
       } else if (command.starts_with("mchx")) {
-        if (!model_.Multiple.Reaction.empty() || !ChoiceAnswer) ChoiceAnswered(command.substr(4));
+        if (!model_.Multiple.Reaction.empty() || !ChoiceAnswer) choice_.Answered(model_.Multiple, command.substr(4));
         else ChoiceAnswer(command);
       } else {
         QPointer<TXPage> self(this);
@@ -164,49 +139,9 @@ void TXPage::ToggleCheckBox(const std::string& name) {
   RunGuarded(this, (checked ? "+" : "-") + name);
 }
 
-// --- the note label
-
+// A note under the link's rectangle (page coordinates).
 void TXPage::ShowNote(const std::string& note, const QRect& rect) {
-  const bool shown = note_ && note_->isVisible();
-  if (shown) note_->hide();
-  if (shown && noteText_ == note) {
-    noteText_.clear();  // the same link again: closed, and the next click opens it
-    return;
-  }
-  noteText_ = note;
-  setFocus();
-  if (!note_) {
-    note_ = new TNoteLabel(this);
-    note_->setWordWrap(true);
-    note_->installEventFilter(this);
-  }
-  const QString text = ToUnicode(note);
-  // The text wrapped at the note width, with the padding around it (a pixel
-  // to spare so that painting wraps it the same way).
-  const QRect textRect = QFontMetrics(note_->font()).boundingRect(QRect(0, 0, kNoteWidth, 100000), Qt::TextWordWrap, text);
-  note_->setText(text);
-  const QSize size(textRect.width() + 2 * kNotePadding + 1, textRect.height() + 2 * kNotePadding);
-  note_->resize(size);
-  const QRect on = rect.translated(0, -layout_.ScrollPos);
-  int x = on.left() + 8, y = on.bottom() + 8;
-  if (x + size.width() > width() - 8) x = buffer_.width() - size.width() - 24;
-  if (y + size.height() > height() - 24) y = on.top() - 8 - size.height();
-  note_->move(std::max(0, x), std::max(0, y));
-  note_->show();
-  note_->raise();
-}
-
-void TXPage::CloseNote() {
-  if (note_) note_->hide();
-  noteText_.clear();
-}
-
-bool TXPage::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == note_ && e->type() == QEvent::MouseButtonPress) {
-    if (MouseAccepted()) CloseNote();
-    return true;
-  }
-  return QWidget::eventFilter(watched, e);
+  tips_.ShowNote(note, rect.translated(0, -layout_.ScrollPos), buffer_.width());
 }
 
 // --- back, and files by their extension

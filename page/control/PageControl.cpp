@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -22,8 +23,15 @@ TXPage::TXPage(QWidget* parent)
       loader_(model_),
       metrics_(std::make_unique<TQtFontMetrics>()),
       scrollBar_(new QScrollBar(Qt::Vertical, this)),
-      hintTimer_(new QTimer(this)),
-      jumpTimer_(new QTimer(this)) {
+      jumpTimer_(new QTimer(this)),
+      choice_({[this](const std::string& command) { RunCommand(command); },
+               [this] { return loader_.TaskShown(); },
+               [this] {
+                 QPointer<TXPage> self(this);
+                 Load([this] { return loader_.RebuildTask(); });
+                 return !self.isNull();
+               },
+               [this](bool positive) { ShowReaction(positive, 1500); }}) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -37,8 +45,7 @@ TXPage::TXPage(QWidget* parent)
     scrollWidgets();  // the page's buttons and fields scroll with it
     update();
   });
-  hintTimer_->setSingleShot(true);
-  connect(hintTimer_, &QTimer::timeout, this, [this] { HintTimerFired(); });
+  tips_.MouseAccepted = [this] { return MouseAccepted(); };
   jumpTimer_->setSingleShot(true);
   connect(jumpTimer_, &QTimer::timeout, this, [this] {
     jumpTimer_->stop();
@@ -104,9 +111,8 @@ void TXPage::resetNavigation() {
   lastTarget_.clear();
   lastNote_.clear();
   lastHint_.clear();
-  hintText_.clear();
-  CloseHint();
-  CloseNote();
+  tips_.ForgetHint();
+  tips_.CloseNote();
   jumpTimer_->stop();
   jumpTarget_.clear();
   HidePopup();

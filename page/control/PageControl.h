@@ -34,7 +34,11 @@
 #include <memory>
 #include <string>
 
+#include "page/control/HintsAndNotes.h"
 #include "page/control/History.h"
+#include "page/exercises/DragExercise.h"
+#include "page/exercises/MultipleChoice.h"
+#include "page/exercises/SentenceExercise.h"
 #include "page/draw/LomoAnimation.h"
 #include "page/layout/LinkName.h"
 #include "page/layout/PageLayout.h"
@@ -121,8 +125,8 @@ class TXPage : public QWidget {
   int ScrollPos() const { return layout_.ScrollPos; }
   void SetScrollPos(int pos);
   // The shown note label and hint (nullptr before the first one).
-  const QLabel* NoteLabel() const { return note_; }
-  const QLabel* HintWindow() const { return hint_; }
+  const QLabel* NoteLabel() const { return tips_.NoteLabel(); }
+  const QLabel* HintWindow() const { return tips_.HintWindow(); }
   // The target a hovered link reported last (OnAnkerChange).
   const std::string& LastAnker() const { return lastTarget_; }
   // Areas of the link areas shown in their mouse-over look.
@@ -164,36 +168,16 @@ class TXPage : public QWidget {
   // Shows the solutions of the page's exercises (the editor's preview
   // command "solve"); OnSolved follows with DoReact false.
   void SolveAll();
-  // --- the drag exercise (PageDrag.cpp)
-  struct TDragBlock {
-    QRect Rect;        // in the tray (page coordinates)
-    std::string Text;
-    QImage Face;       // the block as drawn
-    QImage Under;      // the tray as it was under the block
-    int32_t Key = -1;  // the element of the place it was made for; -1 = an extra block
-  };
-  struct TDragPlaceState {
-    QRect Rect;
-    std::string Text;
-    int32_t Element = -1;
-    bool Open = true;
-  };
-  struct TSentencePart {
-    QRect Rect;
-    QPoint TextOffset;  // of the text inside the picture
-    std::string Text;
-    QImage Picture;
-  };
-  struct TSentenceTask {
-    QRect Rect;
-    std::string Correct;  // the parts in written order, joined by blanks
-    std::vector<std::string> Written;  // the parts' texts in written order
-    std::vector<TSentencePart> Parts;  // in their present order
-  };
+  // --- the drag exercise and sentence building (PageDrag.cpp, PageSentence.cpp;
+  // what blocks, places and parts do: TDragExercise, TSentenceExercise)
+  using TDragBlock = vyr::TDragBlock;
+  using TDragPlaceState = vyr::TDragPlaceState;
+  using TSentencePart = vyr::TSentencePart;
+  using TSentenceTask = vyr::TSentenceTask;
   // The sentence-building tasks not solved yet.
-  const std::vector<TSentenceTask>& SentenceTasks() const { return sentences_; }
-  const std::vector<TDragBlock>& DragBlocks() const { return dragBlocks_; }
-  const std::vector<TDragPlaceState>& DragPlaceStates() const { return dragPlaces_; }
+  const std::vector<TSentenceTask>& SentenceTasks() const { return sentences_.Tasks(); }
+  const std::vector<TDragBlock>& DragBlocks() const { return drag_.Blocks(); }
+  const std::vector<TDragPlaceState>& DragPlaceStates() const { return drag_.Places(); }
   // Starts dragging the block at a point of the window; false when none is there.
   bool StartDrag(int x, int y);
   // Moves the dragged block to follow the pointer (snapping onto an open place).
@@ -235,7 +219,6 @@ class TXPage : public QWidget {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   bool focusNextPrevChild(bool next) override;
-  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   // PageControl.cpp
@@ -254,14 +237,11 @@ class TXPage : public QWidget {
   void ClearHover();
   QImage OnLook(int32_t area) const;
   void ReportLink(const TLinkHit& hit, const std::string& target);
-  void HintTimerFired();
-  void CloseHint();
   // FollowLink.cpp
   void FollowFrom(std::string target, const QRect& rect, bool fromCommandRest);
   void RunCommand(const std::string& command);
   void ToggleCheckBox(const std::string& name);
   void ShowNote(const std::string& note, const QRect& rect);
-  void CloseNote();
   void GoBack();
   void FollowByExtension(const std::string& target);
   // PopupPage.cpp
@@ -280,7 +260,6 @@ class TXPage : public QWidget {
   // another page was read meanwhile (the caller then stops at once).
   bool processEventsSamePage();
   bool solveTypingFields();
-  void ChoiceAnswered(std::string result);
   void createInputLine();
   void inputLineEntered();
   int typingTaskOf(const TXRichEdit* field) const;
@@ -300,8 +279,6 @@ class TXPage : public QWidget {
   bool dragItemAt(QPoint at) const;
   bool solveDragPlaces();
   // PageSentence.cpp
-  void createSentences();
-  void layoutSentence(TSentenceTask& task);
   void drawSentences();
   void redrawSentence(const TSentenceTask& task, int pickedUp);
   bool startSentenceDrag(QPoint at);
@@ -336,12 +313,8 @@ class TXPage : public QWidget {
   std::string showAction_;
   bool showActionIsLink_ = false;
   // hints and notes
-  QTimer* hintTimer_;
-  QLabel* hint_ = nullptr;
-  std::string hintText_, lastHint_;
-  QPoint hintPos_;
-  QLabel* note_ = nullptr;
-  std::string noteText_;
+  THintsAndNotes tips_{this};
+  std::string lastHint_;  // the note OnHintChange reported last
   // timed jump
   QTimer* jumpTimer_;
   std::string jumpTarget_;
@@ -357,9 +330,7 @@ class TXPage : public QWidget {
   int widgetScroll_ = 0;  // the scroll position the page's widgets stand at
   std::vector<TGapPicture> gapPictures_;
   bool typingFocusGiven_ = false;   // the latest full drawing focused a typing field
-  std::vector<TDragBlock> dragBlocks_;
-  std::vector<TDragPlaceState> dragPlaces_;
-  bool extraBlocksAdded_ = false;
+  TDragExercise drag_;
   int dragBlock_ = -1;
   QPoint dragPos_{-1, -1};
   QPoint grab_;
@@ -375,7 +346,7 @@ class TXPage : public QWidget {
   };
   std::vector<TLiftedField> liftedFields_;
   QPointer<QWidget> focusBeforeDrag_;
-  std::vector<TSentenceTask> sentences_;
+  TSentenceExercise sentences_;
   struct TSolvedWord {
     std::string Text;
     QPoint Pos;  // top-left of the text
@@ -384,6 +355,7 @@ class TXPage : public QWidget {
   std::vector<TSolvedWord> solvedWords_;  // solved sentences, drawn again with the page
   int dragTask_ = -1, dragPart_ = -1;  // the sentence part picked up
   bool partSnapped_ = false;
+  TMultipleChoiceExercise choice_;  // the page's multiple-choice question
   QImage reactionFrame_;            // shown instead of the page while the reaction runs
   int reactionPointSize_ = 0;
   QString reactionText_;

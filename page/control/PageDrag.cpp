@@ -1,5 +1,6 @@
-// The drag exercise of the page control: the places in the text, the blocks
-// in the tray, dragging a block (snapping, drop, fly-back). While a block
+// The drag exercise on the page control: drawing the tray, dragging a block
+// (snapping, drop, fly-back); what the blocks and places are and do is
+// TDragExercise. While a block
 // moves the page buffer never holds it: each move repaints only the union of
 // the block's old and new rectangles from the buffer, with the block over it.
 #include <QApplication>
@@ -17,16 +18,13 @@ namespace vyr {
 
 namespace {
 
-constexpr int kSnapDistance = 8;
 constexpr int kFlySteps = 100;
 
 }  // namespace
 
 void TXPage::clearDrag() {
-  dragBlocks_.clear();
-  dragPlaces_.clear();
-  extraBlocksAdded_ = false;
-  sentences_.clear();
+  drag_.Clear();
+  sentences_.Clear();
   solvedWords_.clear();
   dragBlock_ = -1;
   dragTask_ = dragPart_ = -1;
@@ -36,29 +34,8 @@ void TXPage::clearDrag() {
   focusBeforeDrag_ = nullptr;
 }
 
-// After every layout: the open places from the drag words, a block for each
-// (laying out again adds none twice), and the extra blocks once.
-void TXPage::placeDragExercise() {
-  std::vector<TDragPlaceState> places;
-  for (const TDragPlace& p : layout_.DragPlaces) {
-    if (p.Element < 0 || static_cast<size_t>(p.Element) >= model_.Elements.size()) continue;
-    places.push_back({ToQRect(p.Rect), p.Text, p.Element, true});
-  }
-  // A place closed by its block stays closed (its word is plain text now).
-  for (const TDragPlaceState& old : dragPlaces_)
-    if (!old.Open) places.push_back(old);
-  dragPlaces_ = std::move(places);
-  for (const TDragPlaceState& p : dragPlaces_) {
-    if (!p.Open) continue;
-    const bool exists = std::any_of(dragBlocks_.begin(), dragBlocks_.end(),
-                                    [&](const TDragBlock& b) { return b.Key == p.Element && b.Text == p.Text; });
-    if (!exists) dragBlocks_.push_back({QRect(), p.Text, QImage(), QImage(), p.Element});
-  }
-  if (!extraBlocksAdded_) {
-    extraBlocksAdded_ = true;
-    for (const std::string& t : model_.DragAufgaben.Falsch) dragBlocks_.push_back({QRect(), t, QImage(), QImage(), -1});
-  }
-}
+// After every layout: the places and their blocks (see TDragExercise::Place).
+void TXPage::placeDragExercise() { drag_.Place(layout_.DragPlaces, model_); }
 
 // Part of every full drawing: the blocks shuffled and laid out in the tray.
 void TXPage::drawTray() {
@@ -67,31 +44,19 @@ void TXPage::drawTray() {
   liftedFields_.clear();
   endDrag();
   const int height = layout_.DragBlockHeight;
-  if (dragBlocks_.empty() || height <= 0 || buffer_.isNull()) return;
-  const int n = static_cast<int>(dragBlocks_.size());
-  for (int i = 0; i < n; ++i) {
-    const int r = RandomInt(n);
-    if (r != i) std::swap(dragBlocks_[static_cast<size_t>(i)], dragBlocks_[static_cast<size_t>(r)]);
-  }
-  const tDragAufgabenListe& d = model_.DragAufgaben;
-  const int perRow = std::max(1, d.PerRow);
-  const int blockWidth = std::max(1, d.BlockWidth);
-  const int w = width();
-  const int left = d.TrayLeft != -1 ? d.TrayLeft : (w - perRow * (blockWidth + 20) + 20) / 2;
-  const int right = d.TrayRight != -1 ? d.TrayRight : w - left;
+  std::vector<TDragBlock>& blocks = drag_.Blocks();
+  if (blocks.empty() || height <= 0 || buffer_.isNull()) return;
+  drag_.ArrangeTray(width(), height, model_, [](int n) { return RandomInt(n); });
   // The font of the drag words.
   QFont font;
-  if (!dragPlaces_.empty()) {
-    const tHTML_format& f = model_.Elements[static_cast<size_t>(dragPlaces_.front().Element)].Format;
+  if (const int32_t element = drag_.FontElement(); element >= 0) {
+    const tHTML_format& f = model_.Elements[static_cast<size_t>(element)].Format;
     font = metrics_->QtFont(metrics_->Font(TFontKey::Of(f)));
   }
   const QFontMetrics fm(font);
   QPainter page(&buffer_);
-  for (int i = 0; i < n; ++i) {
-    TDragBlock& b = dragBlocks_[static_cast<size_t>(i)];
-    const int x = perRow == 1 ? left : left + ((right - left - blockWidth) / (perRow - 1)) * (i % perRow);
-    const int y = model_.Settings.TrayTop + 30 * (i / perRow);
-    b.Rect = QRect(x, y, blockWidth, height);
+  for (TDragBlock& b : blocks) {
+    const int blockWidth = b.Rect.width();
     b.Face = QImage(blockWidth, height, QImage::Format_RGB32);
     b.Face.fill(PageColor(model_, model_.Settings.BlockColor));
     {
@@ -109,10 +74,9 @@ void TXPage::drawTray() {
 bool TXPage::StartDrag(int x, int y) {
   if (Dragging()) return false;
   const QPoint at(x, y + layout_.ScrollPos);
-  for (size_t i = 0; i < dragBlocks_.size(); ++i) {
-    const TDragBlock& b = dragBlocks_[i];
-    if (b.Rect.isNull() || !b.Rect.contains(at)) continue;
-    pickUpBlock(i, at - b.Rect.topLeft());
+  if (const int block = drag_.BlockAt(at); block >= 0) {
+    const size_t index = static_cast<size_t>(block);
+    pickUpBlock(index, at - drag_.Blocks()[index].Rect.topLeft());
     return true;
   }
   return startSentenceDrag(at);
@@ -121,7 +85,7 @@ bool TXPage::StartDrag(int x, int y) {
 // The block leaves the tray: it is drawn over the page while it moves, and
 // the buffer shows the tray as it was under it.
 void TXPage::pickUpBlock(size_t index, QPoint grab) {
-  const TDragBlock& b = dragBlocks_[index];
+  const TDragBlock& b = drag_.Blocks()[index];
   dragBlock_ = static_cast<int>(index);
   moving_ = b.Face;
   dragPos_ = b.Rect.topLeft();
@@ -174,12 +138,8 @@ void TXPage::endDrag() {
 }
 
 bool TXPage::dragItemAt(QPoint at) const {
-  for (const TDragBlock& b : dragBlocks_)
-    if (!b.Rect.isNull() && b.Rect.contains(at)) return true;
-  for (const TSentenceTask& task : sentences_)
-    for (const TSentencePart& part : task.Parts)
-      if (part.Rect.contains(at)) return true;
-  return false;
+  if (drag_.BlockAt(at) >= 0) return true;
+  return sentences_.PartAt(at).Task >= 0;
 }
 
 // Moves the image so that the pointer keeps its grab offset (page coordinates).
@@ -199,31 +159,19 @@ void TXPage::DragMove(QPoint pointer) {
   QPoint at(pointer.x(), pointer.y() + layout_.ScrollPos);
   if (dragPart_ >= 0) return moveSentencePart(at);
   if (dragBlock_ < 0) return;
-  for (const TDragPlaceState& p : dragPlaces_) {
-    if (!p.Open) continue;
-    if (at.x() >= p.Rect.left() - kSnapDistance && at.x() <= p.Rect.right() + 1 + kSnapDistance &&
-        at.y() >= p.Rect.top() - kSnapDistance && at.y() <= p.Rect.bottom() + 1 + kSnapDistance) {
-      at = p.Rect.topLeft() + grab_;
-      break;
-    }
-  }
-  moveImage(at);
+  moveImage(drag_.Snap(at, grab_));
 }
 
 void TXPage::DragDrop() {
   if (dragPart_ >= 0) return dropSentencePart();
   if (dragBlock_ < 0) return;
   const size_t index = static_cast<size_t>(dragBlock_);
-  const std::string text = dragBlocks_[index].Text;
-  auto place = std::find_if(dragPlaces_.begin(), dragPlaces_.end(),
-                            [&](const TDragPlaceState& p) { return p.Rect.topLeft() == dragPos_; });
-  if (place != dragPlaces_.end() && place->Open && place->Text == text) {
-    const int32_t element = place->Element;
-    place->Open = false;
-    place->Text.clear();
-    const QImage face = dragBlocks_[index].Face;
+  const std::string text = drag_.Blocks()[index].Text;
+  if (const int place = drag_.PlaceFor(index, dragPos_); place >= 0) {
+    const int32_t element = drag_.Places()[static_cast<size_t>(place)].Element;
+    const QImage face = drag_.Blocks()[index].Face;
     const QPoint at = dragPos_;
-    dragBlocks_.erase(dragBlocks_.begin() + static_cast<std::ptrdiff_t>(index));
+    drag_.Fill(static_cast<size_t>(place), index);
     endDrag();
     QPainter p(&buffer_);
     p.drawImage(at, face);
@@ -238,7 +186,7 @@ void TXPage::DragDrop() {
     layoutAndDraw();
     return;
   }
-  const TDragBlock& b = dragBlocks_[index];
+  const TDragBlock& b = drag_.Blocks()[index];
   flyTo(b.Rect.topLeft());
   endDrag();
   QPainter p(&buffer_);
@@ -261,24 +209,21 @@ void TXPage::flyTo(QPoint topLeft) {
 // tray (each step painted at once; messages are processed once all stand).
 bool TXPage::solveDragPlaces() {
   bool placed = false;
-  for (size_t i = 0; i < dragPlaces_.size(); ++i) {
-    if (!dragPlaces_[i].Open) continue;
-    const std::string& word = dragPlaces_[i].Text;
-    const auto b = std::find_if(dragBlocks_.begin(), dragBlocks_.end(),
-                                [&](const TDragBlock& x) { return x.Text == word; });
-    if (b == dragBlocks_.end()) continue;
-    if (!b->Rect.isNull()) {  // a block that was never drawn has no way to fly
-      const QPoint target = dragPlaces_[i].Rect.topLeft();
-      pickUpBlock(static_cast<size_t>(b - dragBlocks_.begin()), QPoint());
+  for (size_t i = 0; i < drag_.Places().size(); ++i) {
+    const int block = drag_.BlockFor(i);
+    if (block < 0) continue;
+    const TDragBlock& b = drag_.Blocks()[static_cast<size_t>(block)];
+    if (!b.Rect.isNull()) {  // a block that was never drawn has no way to fly
+      const QPoint target = drag_.Places()[i].Rect.topLeft();
+      pickUpBlock(static_cast<size_t>(block), QPoint());
       flyTo(target);
       QPainter p(&buffer_);
-      p.drawImage(target, b->Face);
+      p.drawImage(target, b.Face);
     }
-    dragBlocks_.erase(b);
+    const int32_t element = drag_.Places()[i].Element;
+    drag_.Fill(i, static_cast<size_t>(block));
     endDrag();
-    dragPlaces_[i].Open = false;
-    dragPlaces_[i].Text.clear();
-    makePlainWord(dragPlaces_[i].Element);
+    makePlainWord(element);
     placed = true;
   }
   if (placed) layoutAndDraw();
@@ -290,13 +235,13 @@ void TXPage::removeExtraBlocks() {
   endDrag();
   if (!buffer_.isNull()) {
     QPainter p(&buffer_);
-    for (const TDragBlock& b : dragBlocks_) {
+    for (const TDragBlock& b : drag_.Blocks()) {
       if (b.Under.isNull()) continue;
       p.drawImage(b.Rect.topLeft(), b.Under);
       update(b.Rect.translated(0, -layout_.ScrollPos));
     }
   }
-  dragBlocks_.clear();
+  drag_.Blocks().clear();
 }
 
 void TXPage::DrawAgain() {

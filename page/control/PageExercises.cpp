@@ -192,7 +192,7 @@ void TXPage::createExercises() {
   }
 
   createInputLine();
-  createSentences();
+  sentences_.Create(model_);
   for (const TPageButton& pb : model_.Buttons) {
     auto* b = new tXColorButton(this);
     b->hide();
@@ -330,9 +330,7 @@ bool TXPage::processEventsSamePage() {
 bool TXPage::allSolved() const {
   for (const TXRichEdit* f : typingFields_)
     if (!f->isHidden()) return false;
-  for (const TDragPlaceState& p : dragPlaces_)
-    if (p.Open) return false;
-  return sentences_.empty();
+  return drag_.AllPlaced() && sentences_.Tasks().empty();
 }
 
 void TXPage::SolveAll() {
@@ -431,37 +429,6 @@ void TXPage::ShowReaction(bool positive, int milliseconds) {
   reactionFrame_ = QImage();
   ReactionRunning = false;
   update();
-}
-
-// A multiple-choice answer: "+" or "-[answer]" (what follows is the access key).
-void TXPage::ChoiceAnswered(std::string result) {
-  if (!result.empty() && result.front() == '+') {
-    result.resize(1);
-  } else if (result.size() >= 2 && result.compare(0, 2, "-[") == 0) {
-    const size_t close = result.find(']');
-    if (close != std::string::npos) result.resize(close + 1);
-  } else {
-    return;  // not an answer of a question
-  }
-  TMultipleChoice& mc = model_.Multiple;
-  if (!mc.Reaction.empty()) {
-    // The answers go before the owner hears of it: its handler may read a new page.
-    mc.Answers.clear();
-    RunCommand(mc.Reaction + result);
-    return;
-  }
-  // A task of the exercise container is built again with the question
-  // answered, so that it shows its result. Any other page stays as it is
-  // (reading it again would undo the learner's other exercises on it): the
-  // reaction tells right from wrong and the question can be tried again.
-  if (loader_.TaskShown()) {
-    QPointer<TXPage> self(this);
-    mc.Answered = true;
-    Load([&] { return loader_.RebuildTask(); });
-    if (!self) return;
-  }
-  mc.Answers.clear();
-  ShowReaction(result.front() == '+', 1500);
 }
 
 }  // namespace vyr

@@ -20,9 +20,6 @@
 namespace vyr {
 namespace {
 
-constexpr int kHintDelay = 500;    // milliseconds until a hint shows
-constexpr int kHintShown = 2000;   // and how long it stays
-constexpr int kHintWidth = 120;    // widest hint text
 constexpr int kOffLine = 48;       // how far a box button's pixel may lie from its two colours
 
 QRect ToQRectWithEdges(const TPageRect& r) { return QRect(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom)); }
@@ -65,7 +62,7 @@ void TXPage::mousePressEvent(QMouseEvent* e) {
     return;
   }
   if (StartDrag(pos.x(), pos.y())) return;
-  if (note_ && note_->isVisible()) CloseNote();
+  if (tips_.NoteShown()) tips_.CloseNote();
   else if (outer_) outer_->HidePopup();
 }
 
@@ -138,7 +135,7 @@ void TXPage::HandleMove(QPoint pos) {
       SetHover(first, last);
     }
   }
-  hintPos_ = mapToGlobal(pos + QPoint(12, 16));
+  tips_.SetHintPos(mapToGlobal(pos + QPoint(12, 16)));
   if (!reportedOnce_ || hit.Parts.Target != lastTarget_ || hit.Parts.Note != lastNote_) ReportLink(hit, hit.Parts.Target);
 }
 
@@ -162,43 +159,17 @@ void TXPage::ReportLink(const TLinkHit& hit, const std::string& target) {
     return;
   }
   if (!note.empty() && !soundNote && hit.hit()) {
-    hintText_ = note;
-    CloseHint();
-    hintTimer_->start(kHintDelay);
+    tips_.ScheduleHint(note);
     return;
   }
-  CloseHint();
-}
-
-void TXPage::HintTimerFired() {
-  if (hint_ && hint_->isVisible()) {
-    CloseHint();
-    return;
-  }
-  if (hintText_.empty()) return;
-  if (!hint_) {
-    hint_ = new QLabel(this, Qt::ToolTip);
-    hint_->setWordWrap(true);
-    hint_->setMaximumWidth(kHintWidth + 8);
-    hint_->setStyleSheet(u"QLabel { background: #ffffe1; color: black; border: 1px solid black; padding: 2px; }"_qs);
-  }
-  hint_->setText(ToUnicode(hintText_));
-  hint_->adjustSize();
-  hint_->move(hintPos_);
-  hint_->show();
-  hintTimer_->start(kHintShown);
-}
-
-void TXPage::CloseHint() {
-  hintTimer_->stop();
-  if (hint_) hint_->hide();
+  tips_.CloseHint();
 }
 
 void TXPage::leaveEvent(QEvent*) {
   ClearHover();
   mouseInside_ = false;
   lastMouse_ = QPoint();
-  CloseHint();
+  tips_.CloseHint();
 }
 
 // --- the mouse-over look

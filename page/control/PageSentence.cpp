@@ -1,6 +1,7 @@
-// Sentence building on the page: the parts of a sentence stand shuffled in
-// a row and are put in order by dragging one onto the place of another; once
-// they read the written sentence they become plain words.
+// Sentence building on the page control: drawing the parts shuffled in a
+// row, dragging one onto the place of another (where it fits is
+// TSentenceExercise), showing the solution; once the parts read the written
+// sentence they become plain words.
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
@@ -15,44 +16,12 @@ namespace vyr {
 
 namespace {
 
-constexpr int kPartGap = 3;     // pixels between two parts
-constexpr int kSnap = 4;        // how near a part's edge snaps
+constexpr int kPartGap = TSentenceExercise::kPartGap;
 // Showing the solution exchanges parts at random until they stand in order;
 // a longer row is put in order at once (the random walk would take long).
 constexpr int kMostShuffledParts = 40;
 
-std::string Joined(const std::vector<TXPage::TSentencePart>& parts) {
-  std::string out;
-  for (const auto& p : parts) out += (out.empty() ? "" : " ") + p.Text;
-  return out;
-}
-
 }  // namespace
-
-void TXPage::createSentences() {
-  for (const tSatzteilListe& s : model_.Satzbau) {
-    TSentenceTask task;
-    task.Rect = ToQRect(s.Rect);
-    // an empty part ("a // b") would be an empty block that belongs nowhere
-    for (const std::string& p : s.Parts) {
-      if (p.empty()) continue;
-      task.Written.push_back(p);
-      task.Parts.push_back({QRect(), QPoint(), p, QImage()});
-    }
-    task.Correct = Joined(task.Parts);
-    if (task.Parts.empty() || task.Rect.width() <= 0 || task.Rect.height() <= 0) continue;
-    sentences_.push_back(std::move(task));
-  }
-}
-
-// The parts left to right from the task's left edge.
-void TXPage::layoutSentence(TSentenceTask& task) {
-  int x = task.Rect.left();
-  for (TSentencePart& p : task.Parts) {
-    p.Rect = QRect(x, task.Rect.top(), p.Picture.width(), task.Rect.height());
-    x += p.Picture.width() + kPartGap;
-  }
-}
 
 // Part of every full drawing: the parts shuffled anew and drawn.
 void TXPage::drawSentences() {
@@ -62,7 +31,7 @@ void TXPage::drawSentences() {
   const QFontMetrics fm(font);
   QPainter page(&buffer_);
   drawSolvedWords(page);
-  for (TSentenceTask& task : sentences_) {
+  for (TSentenceTask& task : sentences_.Tasks()) {
     const int n = static_cast<int>(task.Parts.size());
     for (int j = 0; j < n; ++j) {
       const int r = RandomInt(n);
@@ -80,10 +49,10 @@ void TXPage::drawSentences() {
       pp.setPen(PageColor(model_, block.Color));
       pp.drawText(p.TextOffset + QPoint(0, fm.ascent()), text);
     }
-    layoutSentence(task);
+    TSentenceExercise::LayoutParts(task);
   }
   page.end();
-  for (const TSentenceTask& task : sentences_) redrawSentence(task, -1);
+  for (const TSentenceTask& task : sentences_.Tasks()) redrawSentence(task, -1);
 }
 
 // The solved sentences stand as plain words, for look-up too (those from
@@ -117,59 +86,34 @@ void TXPage::redrawSentence(const TSentenceTask& task, int pickedUp) {
 }
 
 bool TXPage::startSentenceDrag(QPoint at) {
-  for (size_t t = 0; t < sentences_.size(); ++t) {
-    TSentenceTask& task = sentences_[t];
-    for (size_t i = 0; i < task.Parts.size(); ++i) {
-      const TSentencePart& part = task.Parts[i];
-      if (!part.Rect.contains(at)) continue;
-      dragTask_ = static_cast<int>(t);
-      dragPart_ = static_cast<int>(i);
-      moving_ = part.Picture;
-      dragPos_ = part.Rect.topLeft();
-      grab_ = at - dragPos_;
-      partSnapped_ = false;
-      liftTypingFields();
-      const int32_t hole =
-          model_.Settings.HoleColor == 0x00FF00 ? model_.Settings.ColorBGR : model_.Settings.HoleColor;
-      QPainter p(&buffer_);
-      p.fillRect(part.Rect, PageColor(model_, hole));
-      p.end();
-      lastDragUpdate_ = part.Rect.translated(0, -layout_.ScrollPos);
-      repaint(lastDragUpdate_);
-      return true;
-    }
-  }
-  return false;
+  const TSentenceExercise::TPartRef hit = sentences_.PartAt(at);
+  if (hit.Task < 0) return false;
+  const TSentencePart& part = sentences_.Tasks()[static_cast<size_t>(hit.Task)].Parts[static_cast<size_t>(hit.Part)];
+  dragTask_ = hit.Task;
+  dragPart_ = hit.Part;
+  moving_ = part.Picture;
+  dragPos_ = part.Rect.topLeft();
+  grab_ = at - dragPos_;
+  partSnapped_ = false;
+  liftTypingFields();
+  const int32_t hole = model_.Settings.HoleColor == 0x00FF00 ? model_.Settings.ColorBGR : model_.Settings.HoleColor;
+  QPainter p(&buffer_);
+  p.fillRect(part.Rect, PageColor(model_, hole));
+  p.end();
+  lastDragUpdate_ = part.Rect.translated(0, -layout_.ScrollPos);
+  repaint(lastDragUpdate_);
+  return true;
 }
 
 void TXPage::moveSentencePart(QPoint at) {
-  TSentenceTask& task = sentences_[static_cast<size_t>(dragTask_)];
-  partSnapped_ = false;
-  int fitted = -1;
-  if (at.y() >= task.Rect.top() && at.y() <= task.Rect.bottom() + 1) {
-    const int w = moving_.width();
-    const int x = at.x() - grab_.x();  // the moving part's left edge
-    for (size_t j = 0; j < task.Parts.size(); ++j) {
-      const QRect& d = task.Parts[j].Rect;
-      const int h = std::min(w, d.width());
-      const int right = d.right() + 1;
-      if (static_cast<int>(j) > dragPart_) {
-        if (right - h - kSnap <= x && x <= right + kSnap) {
-          at = QPoint(right - h, d.top()) + grab_;
-          fitted = static_cast<int>(j);
-          break;
-        }
-      } else if (d.left() - kSnap <= x && x <= d.left() + h + kSnap) {
-        at = QPoint(d.left(), d.top()) + grab_;
-        fitted = static_cast<int>(j);
-        break;
-      }
-    }
-  }
+  TSentenceTask& task = sentences_.Tasks()[static_cast<size_t>(dragTask_)];
+  const int w = moving_.width();
+  const int fitted = TSentenceExercise::FitAt(task, dragPart_, at.x() - grab_.x(), at.y(), w);
   partSnapped_ = fitted >= 0;
+  if (fitted >= 0) at = TSentenceExercise::FitPosition(task, dragPart_, fitted, w) + grab_;
   if (fitted >= 0 && fitted != dragPart_) {
     std::swap(task.Parts[static_cast<size_t>(fitted)], task.Parts[static_cast<size_t>(dragPart_)]);
-    layoutSentence(task);
+    TSentenceExercise::LayoutParts(task);
     dragPart_ = fitted;
     redrawSentence(task, dragPart_);
   }
@@ -178,13 +122,13 @@ void TXPage::moveSentencePart(QPoint at) {
 
 void TXPage::dropSentencePart() {
   const size_t t = static_cast<size_t>(dragTask_);
-  TSentenceTask& task = sentences_[t];
+  TSentenceTask& task = sentences_.Tasks()[t];
   const QPoint home = task.Parts[static_cast<size_t>(dragPart_)].Rect.topLeft();
   // Back to its place in the row (after an exchange that is its new place).
   if (!partSnapped_ || dragPos_ != home) flyTo(home);
   endDrag();
   redrawSentence(task, -1);
-  if (Joined(task.Parts) != task.Correct) return;
+  if (!TSentenceExercise::InOrder(task)) return;
   showSentenceSolved(t);
   CheckAllSolved();
 }
@@ -194,7 +138,7 @@ void TXPage::dropSentencePart() {
 // position in turn until its part stands there; with fewer, exchanges of
 // two random parts until the sentence reads right.
 bool TXPage::shuffleIntoOrder(size_t t) {
-  TSentenceTask& task = sentences_[t];
+  TSentenceTask& task = sentences_.Tasks()[t];
   const int n = static_cast<int>(task.Parts.size());
   if (n < 2) return true;  // one part is in order as it is
   if (n > kMostShuffledParts) {
@@ -213,7 +157,7 @@ bool TXPage::shuffleIntoOrder(size_t t) {
   };
   auto exchange = [&](int a, int b) {
     std::swap(task.Parts[static_cast<size_t>(a)], task.Parts[static_cast<size_t>(b)]);
-    layoutSentence(task);
+    TSentenceExercise::LayoutParts(task);
     redrawSentence(task, -1);
   };
   int a = 0, b = 0;
@@ -235,14 +179,14 @@ bool TXPage::shuffleIntoOrder(size_t t) {
   do {
     if (!twoParts(a, b)) return false;
     exchange(a, b);
-  } while (Joined(task.Parts) != task.Correct);
+  } while (!TSentenceExercise::InOrder(task));
   return true;
 }
 
 // Each sentence in turn is put in order before the learner's eyes and then
 // stands as plain words.
 bool TXPage::solveSentences() {
-  while (!sentences_.empty() && !buffer_.isNull()) {
+  while (!sentences_.Tasks().empty() && !buffer_.isNull()) {
     if (!shuffleIntoOrder(0)) return false;
     showSentenceSolved(0);
     if (!processEventsSamePage()) return false;
@@ -252,19 +196,15 @@ bool TXPage::solveSentences() {
 
 // The parts put in their written order at once.
 void TXPage::orderSentence(size_t t) {
-  TSentenceTask& task = sentences_[t];
-  for (size_t i = 0; i < task.Written.size(); ++i) {
-    const auto it = std::find_if(task.Parts.begin() + static_cast<std::ptrdiff_t>(i), task.Parts.end(),
-                                 [&](const TSentencePart& p) { return p.Text == task.Written[i]; });
-    if (it != task.Parts.end()) std::iter_swap(task.Parts.begin() + static_cast<std::ptrdiff_t>(i), it);
-  }
-  layoutSentence(task);
+  TSentenceTask& task = sentences_.Tasks()[t];
+  TSentenceExercise::Order(task);
+  TSentenceExercise::LayoutParts(task);
   redrawSentence(task, -1);
 }
 
 // Solved: the parts become the sentence as plain words, and the task goes.
 void TXPage::showSentenceSolved(size_t t) {
-  TSentenceTask& task = sentences_[t];
+  TSentenceTask& task = sentences_.Tasks()[t];
   const TSentencePart& first = task.Parts.front();
   const QRect area(first.Rect.topLeft(), task.Parts.back().Rect.bottomRight());
   const TFontBlock& block = model_.Slots.Sentence;
@@ -288,7 +228,7 @@ void TXPage::showSentenceSolved(size_t t) {
   drawSolvedWords(p, before);
   p.end();
   update(area.translated(0, -layout_.ScrollPos));
-  sentences_.erase(sentences_.begin() + static_cast<std::ptrdiff_t>(t));
+  sentences_.Tasks().erase(sentences_.Tasks().begin() + static_cast<std::ptrdiff_t>(t));
 }
 
 }  // namespace vyr
