@@ -1,4 +1,7 @@
 #pragma once
+// page/control: the page control and what it does with a shown page: links,
+// mouse, history, the pop-up page, hints and notes, word list, sounds.
+//
 // The page control: one widget that reads, lays out, draws and shows pages,
 // and the interactive side of a page: link areas under the mouse (colour
 // change, cursor, hints, hover sounds), notes, the word look-up on right

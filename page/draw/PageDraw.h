@@ -1,4 +1,7 @@
 #pragma once
+// page/draw: drawing a laid-out page (text, boxes, pictures, blending, box
+// shapes, the tile animation) and rendering a page offscreen. Qt Gui only.
+//
 // Drawing a laid-out page into its buffer: once after every layout; the
 // screen then only copies from the buffer.
 //

@@ -1,4 +1,8 @@
 #pragma once
+// page/exercises: the exercises of a page: answer rules, the typing field,
+// the drag exercise, sentence building and the multiple-choice question,
+// each owned and called by the page control.
+//
 // The answer rules of the page's exercises, without any window: near match
 // of an answer against a solution, the five attempts of a typing field, the
 // marking of a near miss, help masks, the accent groups and the filtering of

@@ -1,4 +1,7 @@
 #pragma once
+// page/layout: font metrics, measuring, lines, link areas and their names,
+// the link check and the layout as JSON. No widgets.
+//
 // Page layout: measures every element of a read page, breaks the flow into
 // lines inside the text columns, aligns and justifies them, places tab stops,
 // pictures, check boxes, typing gaps and drag places, sizes the boxes that

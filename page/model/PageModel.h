@@ -1,4 +1,8 @@
 #pragma once
+// page/model: what a read page is made of (elements, the format record, the
+// page tables, alias and condition lists, page settings). The lowest layer
+// of the page engine: no widgets, no files.
+//
 // Everything reading a page produces and everything the reader keeps between
 // pages: the element list, the current format, the page tables, the settings,
 // the page variables and conditions, and the owner's hooks. No widgets: the

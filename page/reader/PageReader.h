@@ -1,4 +1,8 @@
 #pragma once
+// page/reader: the markup reader and its tag files, entities, value forms,
+// the pictures and font faces a page asks for, and the loader that reads
+// pages by name from the sources. No widgets.
+//
 // The page reader: turns page markup (Windows-1252) into the model's element
 // list, tables and settings in one pass. Any byte string is a page: the
 // reader never reads outside the text, never loops without end, and a NUL

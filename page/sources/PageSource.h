@@ -1,4 +1,9 @@
 #pragma once
+// page/sources: where page text and pictures come from (page names, plain
+// and compressed page files, exercise containers, link targets on
+// containers, compiled-in resources, the hyper base, file search, picture
+// files). Links only the model-free platform core.
+//
 // Reading the text of a page file: compressed kinds (".htx", ".hvyr",
 // ".xtml", ".xtm", extension compared exactly) are inflated, every other file
 // is taken as it is. The text handed to the reader ends with a carriage

@@ -1,4 +1,6 @@
 #pragma once
+// page/widgets: the self-drawn widgets of pages (colour button, check box).
+//
 // The colour button: a self-drawn button with a caption and/or a picture
 // that highlights under the mouse, can act as an on/off switch and can
 // recolour its picture with the blend modes. Page buttons are colour

@@ -1,4 +1,7 @@
 #pragma once
+// platform/core: the operating-system stand-ins without widgets or sound:
+// files, registry, ini files, random numbers, tick, version, messages.
+//
 // The file layer. Course paths are written Windows-style ("C:\kurs\hvyr\main.htx",
 // any letter case, "\" or "/"); the drive "C:" stands for the root of the
 // Linux file system, so "C:\home\anna\vyr\" is "/home/anna/vyr/". Other drive

@@ -1,4 +1,7 @@
 #pragma once
+// shell/startup: command line, start-up, environment, directories, the
+// settings key, the accent cycle and the shared objects of the run.
+//
 // The start-up of both programs: command line, display checks, ini file and
 // registry, directories and path aliases, then the shared objects in their
 // fixed order. The objects that other subsystems own are created through the

@@ -1,4 +1,7 @@
 #pragma once
+// shell/window: the learner's main window, its backdrop, the command table
+// and its dispatch, and the page codes.
+//
 // The learner's main window: one page control showing the course pages,
 // in front of the coloured backdrop in full-screen mode, or framed in window
 // mode. Whatever a page cannot do itself reaches it as a command, a special
