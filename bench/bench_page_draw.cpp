@@ -4,16 +4,16 @@
 // copying the visible 800 x 572 window out of the buffer (BM_PageCopy). The
 // last ratio shows why scrolling never redraws the page.
 #include <benchmark/benchmark.h>
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTextDocument>
-#include <QAbstractTextDocumentLayout>
 #include <memory>
 #include <string>
 
-#include "page/layout/FontMetrics.h"
 #include "page/draw/PageDraw.h"
+#include "page/layout/FontMetrics.h"
 #include "page/layout/PageLayout.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
@@ -27,8 +27,8 @@ constexpr int kWidth = 800, kHeight = 572;
 // italic, underlined and inverted words, boxes (some translucent and
 // rounded, so the page blends) and paragraphs.
 std::string MakePage(size_t size, bool blending, bool html = false) {
-  static const char* words[] = {"Haus", "häuslich", "Straße", "apple", "über", "house", "the", "Übung",
-                                "learn", "Wörter", "and", "sentence", "café", "Zug", "Müller", "vocabulary"};
+  static const char* words[] = {"Haus",  "häuslich", "Straße", "apple",    "über", "house", "the",    "Übung",
+                                "learn", "Wörter",   "and",    "sentence", "café", "Zug",   "Müller", "vocabulary"};
   std::string page = "<body bgcolor=#fff8e7 text=#202040 link=#1050b0>";
   uint32_t x = 12345;
   auto next = [&] { return (x = x * 1103515245u + 12345u) >> 8; };
@@ -95,10 +95,13 @@ void BM_PageDraw(benchmark::State& state) {
     benchmark::DoNotOptimize(p->buffer.constBits());
   }
   state.counters["height"] = p->buffer.height();
-  state.counters["bytes"] = benchmark::Counter(static_cast<double>(state.range(0)) * 1024,
-                                                benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["bytes"] =
+      benchmark::Counter(static_cast<double>(state.range(0)) * 1024, benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_PageDraw)->ArgsProduct({{4, 32, 128, 1024}, {0, 1}})->ArgNames({"KB", "blend"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageDraw)
+    ->ArgsProduct({{4, 32, 128, 1024}, {0, 1}})
+    ->ArgNames({"KB", "blend"})
+    ->Unit(benchmark::kMillisecond);
 
 // The reference: QTextDocument lays out the equivalent HTML at the same
 // width once, then drawContents paints it into an image as large as the

@@ -27,8 +27,8 @@ struct TPages {
 };
 
 TPages MakePages(size_t size) {
-  static const char* words[] = {"Haus", "häuslich", "Straße", "apple", "über", "house", "the", "Übung",
-                                "learn", "Wörter", "and", "sentence", "café", "Zug", "Müller", "vocabulary"};
+  static const char* words[] = {"Haus",  "häuslich", "Straße", "apple",    "über", "house", "the",    "Übung",
+                                "learn", "Wörter",   "and",    "sentence", "café", "Zug",   "Müller", "vocabulary"};
   TPages p;
   std::string html = "<html><body>";
   uint32_t x = 12345;

@@ -22,7 +22,9 @@ std::string LessonMarkup() {
     const std::string n = std::to_string(i);
     page += "<H2>Abschnitt " + n + "</H2>\r\n<P>Die <B>Übung</B> " + n +
             " zeigt, wie man über das Wetter spricht: <I>It's raining cats and dogs.</I> "
-            "Lesen Sie den Satz laut und <A HREF=\"lektion" + n + ".htx\">hören</A> Sie zu.<BR>\r\n"
+            "Lesen Sie den Satz laut und <A HREF=\"lektion" +
+            n +
+            ".htx\">hören</A> Sie zu.<BR>\r\n"
             "We live in a big " +
             (i < 200 ? "<A GAP lsg=\"house; home\" help=\"Haus\">_____</A>" : std::string("house")) +
             " near the <FONT COLOR=#1050B0 SIZE=+1>river</FONT>.</P>\r\n";

@@ -19,8 +19,8 @@ struct TPages {
 
 const TPages& Pages() {
   static const TPages pages = [] {
-    static const char* words[] = {"Haus", "häuslich", "Straße", "apple", "über", "house", "the", "Übung",
-                                  "learn", "Wörter", "and", "sentence", "café", "Zug", "Müller", "vocabulary"};
+    static const char* words[] = {"Haus",  "häuslich", "Straße", "apple",    "über", "house", "the",    "Übung",
+                                  "learn", "Wörter",   "and",    "sentence", "café", "Zug",   "Müller", "vocabulary"};
     TPages p;
     std::string html = "<html><body>";
     uint32_t x = 12345;

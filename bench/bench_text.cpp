@@ -11,8 +11,8 @@ namespace {
 
 // A word list like a dictionary half: German and English words with umlauts.
 std::vector<std::string> Words(size_t n) {
-  static const char* stems[] = {"Haus", "häuslich", "Äpfel", "apple", "Straße", "strasse", "Öl", "oil",
-                                "über", "uber", "Müller", "muller", "café", "Zug", "zählen", "Œuvre"};
+  static const char* stems[] = {"Haus", "häuslich", "Äpfel",  "apple",  "Straße", "strasse", "Öl",     "oil",
+                                "über", "uber",     "Müller", "muller", "café",   "Zug",     "zählen", "Œuvre"};
   std::vector<std::string> out;
   uint32_t x = 12345;
   for (size_t i = 0; i < n; ++i) {

@@ -18,10 +18,10 @@ struct CaseTables {
     for (int c = 'A'; c <= 'Z'; ++c) pair(c, c + 32);
     for (int c = 0xC0; c <= 0xDE; ++c)
       if (c != 0xD7) pair(c, c + 32);  // "×" and "÷" are no letters
-    pair(0x8A, 0x9A);  // Š š
-    pair(0x8C, 0x9C);  // Œ œ
-    pair(0x8E, 0x9E);  // Ž ž
-    pair(0x9F, 0xFF);  // Ÿ ÿ
+    pair(0x8A, 0x9A);                  // Š š
+    pair(0x8C, 0x9C);                  // Œ œ
+    pair(0x8E, 0x9E);                  // Ž ž
+    pair(0x9F, 0xFF);                  // Ÿ ÿ
   }
 };
 constexpr CaseTables kCase;

@@ -3,9 +3,9 @@
 
 #include "platform/desktop/MessageBox.h"
 #include "shell/startup/Environment.h"
-#include "shell/window/MainWindow.h"
 #include "shell/startup/SharedObjects.h"
 #include "shell/startup/StartUp.h"
+#include "shell/window/MainWindow.h"
 #include "text/Cp1252.h"
 
 int main(int argc, char** argv) {

@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "page/sources/ContainerCall.h"
 #include "page/control/PageControl.h"
 #include "page/control/PageSound.h"
+#include "page/sources/ContainerCall.h"
 #include "platform/core/Files.h"
 #include "platform/core/Messages.h"
 #include "platform/desktop/Shell.h"

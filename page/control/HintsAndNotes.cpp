@@ -101,7 +101,8 @@ void THintsAndNotes::ShowNote(const std::string& note, const QRect& on, int text
   const QString text = ToUnicode(note);
   // The text wrapped at the note width, with the padding around it (a pixel
   // to spare so that painting wraps it the same way).
-  const QRect textRect = QFontMetrics(note_->font()).boundingRect(QRect(0, 0, kNoteWidth, 100000), Qt::TextWordWrap, text);
+  const QRect textRect =
+      QFontMetrics(note_->font()).boundingRect(QRect(0, 0, kNoteWidth, 100000), Qt::TextWordWrap, text);
   note_->setText(text);
   const QSize size(textRect.width() + 2 * kNotePadding + 1, textRect.height() + 2 * kNotePadding);
   note_->resize(size);

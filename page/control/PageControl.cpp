@@ -6,8 +6,8 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
@@ -24,8 +24,7 @@ TXPage::TXPage(QWidget* parent)
       metrics_(std::make_unique<TQtFontMetrics>()),
       scrollBar_(new QScrollBar(Qt::Vertical, this)),
       jumpTimer_(new QTimer(this)),
-      choice_({[this](const std::string& command) { RunCommand(command); },
-               [this] { return loader_.TaskShown(); },
+      choice_({[this](const std::string& command) { RunCommand(command); }, [this] { return loader_.TaskShown(); },
                [this] {
                  QPointer<TXPage> self(this);
                  Load([this] { return loader_.RebuildTask(); });
@@ -140,8 +139,7 @@ void TXPage::pageRead(TPageRead) {
     else if (OnCommand) {
       try {
         OnCommand(this, action);
-      } catch (...) {
-      }
+      } catch (...) {}
     }
   }
   if (generation == pageGeneration_ && mouseInside_ && rect().contains(lastMouse_)) HandleMove(lastMouse_);

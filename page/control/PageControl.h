@@ -39,16 +39,16 @@
 
 #include "page/control/HintsAndNotes.h"
 #include "page/control/History.h"
+#include "page/control/WordList.h"
+#include "page/draw/LomoAnimation.h"
+#include "page/draw/PageDraw.h"
 #include "page/exercises/DragExercise.h"
 #include "page/exercises/MultipleChoice.h"
 #include "page/exercises/SentenceExercise.h"
-#include "page/draw/LomoAnimation.h"
 #include "page/layout/LinkName.h"
 #include "page/layout/PageLayout.h"
-#include "page/reader/PageLoader.h"
-#include "page/draw/PageDraw.h"
 #include "page/model/PageModel.h"
-#include "page/control/WordList.h"
+#include "page/reader/PageLoader.h"
 
 class QLabel;
 class QPainter;
@@ -311,7 +311,7 @@ class TXPage : public QWidget {
   QPoint lastMouse_;
   std::string lastTarget_, lastNote_;
   bool reportedOnce_ = false;
-  std::map<int32_t, QImage> onLooks_;  // area -> its look under the mouse
+  std::map<int32_t, QImage> onLooks_;      // area -> its look under the mouse
   std::vector<TAreaBitmaps> areaBitmaps_;  // the on/off looks drawing prepared, one per link area
   std::string showAction_;
   bool showActionIsLink_ = false;
@@ -332,7 +332,7 @@ class TXPage : public QWidget {
   QLineEdit* inputLine_ = nullptr;
   int widgetScroll_ = 0;  // the scroll position the page's widgets stand at
   std::vector<TGapPicture> gapPictures_;
-  bool typingFocusGiven_ = false;   // the latest full drawing focused a typing field
+  bool typingFocusGiven_ = false;  // the latest full drawing focused a typing field
   TDragExercise drag_;
   int dragBlock_ = -1;
   QPoint dragPos_{-1, -1};
@@ -356,7 +356,7 @@ class TXPage : public QWidget {
     TPageRect Rect;
   };
   std::vector<TSolvedWord> solvedWords_;  // solved sentences, drawn again with the page
-  int dragTask_ = -1, dragPart_ = -1;  // the sentence part picked up
+  int dragTask_ = -1, dragPart_ = -1;     // the sentence part picked up
   bool partSnapped_ = false;
   TMultipleChoiceExercise choice_;  // the page's multiple-choice question
   QImage reactionFrame_;            // shown instead of the page while the reaction runs

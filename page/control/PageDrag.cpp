@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "page/layout/FontMetrics.h"
 #include "page/control/PageControl.h"
 #include "page/exercises/TypingField.h"
+#include "page/layout/FontMetrics.h"
 #include "platform/core/Random.h"
 #include "text/Cp1252.h"
 

@@ -13,11 +13,11 @@
 #include <QTextOption>
 #include <QThread>
 
-#include "page/widgets/ColorButton.h"
-#include "page/exercises/ExerciseRules.h"
-#include "page/layout/FontMetrics.h"
 #include "page/control/PageControl.h"
+#include "page/exercises/ExerciseRules.h"
 #include "page/exercises/TypingField.h"
+#include "page/layout/FontMetrics.h"
+#include "page/widgets/ColorButton.h"
 #include "platform/core/Random.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
@@ -405,10 +405,8 @@ void TXPage::ShowReaction(bool positive, int milliseconds) {
     for (int n = 4 + RandomInt(4); n > 0; --n) {
       const int x = RandomInt(w - 10), y = RandomInt(h - 10);
       p.setBrush(RandomInt(2) ? QColor(0xC0, 0xC0, 0xC0) : QColor(0x80, 0x80, 0x80));
-      if (RandomInt(2))
-        p.drawRect(x, y, 1 + RandomInt(6), 1 + RandomInt(8));
-      else
-        p.drawEllipse(x, y, 1 + RandomInt(10), 1 + RandomInt(10));
+      if (RandomInt(2)) p.drawRect(x, y, 1 + RandomInt(6), 1 + RandomInt(8));
+      else p.drawEllipse(x, y, 1 + RandomInt(10), 1 + RandomInt(10));
     }
     p.setFont(font);
     p.setPen(Qt::white);

@@ -9,18 +9,18 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "page/sources/ContainerCall.h"
-#include "page/layout/FontMetrics.h"
 #include "page/control/PageControl.h"
-#include "page/exercises/TypingField.h"
-#include "page/draw/PageDraw.h"
 #include "page/control/PageSound.h"
+#include "page/draw/PageDraw.h"
+#include "page/exercises/TypingField.h"
+#include "page/layout/FontMetrics.h"
+#include "page/sources/ContainerCall.h"
 #include "text/Cp1252.h"
 
 namespace vyr {
 namespace {
 
-constexpr int kOffLine = 48;       // how far a box button's pixel may lie from its two colours
+constexpr int kOffLine = 48;  // how far a box button's pixel may lie from its two colours
 
 QRect ToQRectWithEdges(const TPageRect& r) { return QRect(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom)); }
 
@@ -136,7 +136,8 @@ void TXPage::HandleMove(QPoint pos) {
     }
   }
   tips_.SetHintPos(mapToGlobal(pos + QPoint(12, 16)));
-  if (!reportedOnce_ || hit.Parts.Target != lastTarget_ || hit.Parts.Note != lastNote_) ReportLink(hit, hit.Parts.Target);
+  if (!reportedOnce_ || hit.Parts.Target != lastTarget_ || hit.Parts.Note != lastNote_)
+    ReportLink(hit, hit.Parts.Target);
 }
 
 void TXPage::ReportLink(const TLinkHit& hit, const std::string& target) {
@@ -144,8 +145,8 @@ void TXPage::ReportLink(const TLinkHit& hit, const std::string& target) {
   lastTarget_ = target;
   const std::string note = hit.Parts.Note;
   lastNote_ = note;
-  const bool silent = (!target.empty() && target.front() == '@') || target == "+" || target == "%" ||
-                      target == "-" || IsNextTaskLink(target) || IsContainerCall(target);
+  const bool silent = (!target.empty() && target.front() == '@') || target == "+" || target == "%" || target == "-" ||
+                      IsNextTaskLink(target) || IsContainerCall(target);
   const uint64_t generation = pageGeneration_;
   if (!silent && OnAnkerChange) OnAnkerChange(this, target);
   if (generation != pageGeneration_) return;  // the owner showed another page
@@ -180,7 +181,9 @@ void TXPage::SetHover(int32_t first, int32_t last) {
   links.HoverLast = last;
   for (int32_t i = first; i <= last && i >= 0; ++i) {
     onLooks_[i] = OnLook(i);
-    update(ToQRectWithEdges(links.Areas[static_cast<size_t>(i)].Rect).translated(0, -layout_.ScrollPos).adjusted(0, 0, 1, 1));
+    update(ToQRectWithEdges(links.Areas[static_cast<size_t>(i)].Rect)
+               .translated(0, -layout_.ScrollPos)
+               .adjusted(0, 0, 1, 1));
   }
 }
 
@@ -188,7 +191,9 @@ void TXPage::ClearHover() {
   tNamed_rectangle_list& links = model_.LinkNames;
   for (const auto& [index, look] : onLooks_)
     if (index >= 0 && static_cast<size_t>(index) < links.Areas.size())
-      update(ToQRectWithEdges(links.Areas[static_cast<size_t>(index)].Rect).translated(0, -layout_.ScrollPos).adjusted(0, 0, 1, 1));
+      update(ToQRectWithEdges(links.Areas[static_cast<size_t>(index)].Rect)
+                 .translated(0, -layout_.ScrollPos)
+                 .adjusted(0, 0, 1, 1));
   onLooks_.clear();
   links.HoverFirst = links.HoverLast = -1;
 }
@@ -222,8 +227,10 @@ QImage TXPage::OnLook(int32_t index) const {
         }
       } else if (f.PicHover >= 0 && static_cast<size_t>(f.PicHover) < model_.Pictures.size()) {
         const QImage& over = model_.Pictures[static_cast<size_t>(f.PicHover)].Picture;
-        if (!over.isNull()) p.drawImage(QRect(QPoint(a.Rect.Left - r.left(), a.Rect.Top - r.top()),
-                                              QSize(a.Rect.Right - a.Rect.Left, a.Rect.Bottom - a.Rect.Top)), over);
+        if (!over.isNull())
+          p.drawImage(QRect(QPoint(a.Rect.Left - r.left(), a.Rect.Top - r.top()),
+                            QSize(a.Rect.Right - a.Rect.Left, a.Rect.Bottom - a.Rect.Top)),
+                      over);
       }
       return look;
     }
@@ -255,7 +262,8 @@ QImage TXPage::OnLook(int32_t index) const {
       QPainter m(&inside);
       m.setPen(Qt::NoPen);
       m.setBrush(Qt::white);
-      const QRectF shape(a.Rect.Left - r.left(), a.Rect.Top - r.top(), a.Rect.Right - a.Rect.Left, a.Rect.Bottom - a.Rect.Top);
+      const QRectF shape(a.Rect.Left - r.left(), a.Rect.Top - r.top(), a.Rect.Right - a.Rect.Left,
+                         a.Rect.Bottom - a.Rect.Top);
       if (b.Shape == bsEllipse) m.drawEllipse(shape);
       else if (b.Shape == bsRoundRect || b.Shape == bs3D) m.drawRoundedRect(shape, b.Radius / 2.0, b.Radius / 2.0);
       else m.drawRect(shape);

@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "page/layout/FontMetrics.h"
 #include "page/control/PageControl.h"
+#include "page/layout/FontMetrics.h"
 #include "platform/core/Random.h"
 #include "text/Cp1252.h"
 

@@ -1,13 +1,20 @@
 #include "page/control/WordList.h"
 
-
 namespace vyr {
 namespace {
 
 bool IsLeadingMark(char c) { return c == '(' || c == '[' || c == '"'; }
 bool IsTrailingMark(char c) {
   switch (c) {
-    case '.': case ',': case ';': case ':': case '!': case '?': case '"': case ')': case ']': return true;
+    case '.':
+    case ',':
+    case ';':
+    case ':':
+    case '!':
+    case '?':
+    case '"':
+    case ')':
+    case ']': return true;
     default: return false;
   }
 }

@@ -78,10 +78,8 @@ void RoundRectSpans(double left, double top, double right, double bottom, double
   if (y < top || y >= bottom || left >= right) return;
   radius = std::clamp(radius, 0.0, std::min(right - left, bottom - top) / 2.0);
   double dy = 0;
-  if (y < top + radius)
-    dy = top + radius - y;
-  else if (y > bottom - radius)
-    dy = y - (bottom - radius);
+  if (y < top + radius) dy = top + radius - y;
+  else if (y > bottom - radius) dy = y - (bottom - radius);
   const double inset = dy > 0 ? radius - std::sqrt(std::max(radius * radius - dy * dy, 0.0)) : 0.0;
   if (left + inset < right - inset) spans.emplace_back(left + inset, right - inset);
 }
@@ -112,10 +110,8 @@ inline void BlendPixel(uint8_t* d, const uint8_t* s, int c, int xa, const TRgb& 
       a = xa;
     } else {
       const int l = (s[0] + s[1] + s[2]) / 3;
-      if constexpr (Mode == 1 || Mode == 3 || Mode == 6 || Mode == 8)
-        a = (l * xa) >> 8;
-      else
-        a = ((255 - l) * xa) >> 8;
+      if constexpr (Mode == 1 || Mode == 3 || Mode == 6 || Mode == 8) a = (l * xa) >> 8;
+      else a = ((255 - l) * xa) >> 8;
     }
     a = (a * c) >> 4;
     if constexpr (Mode <= 2) {

@@ -99,21 +99,11 @@ class TBoxPainter {
     const double x = box_.Left, y = box_.Top, w = box_.Width, h = box_.Height, o = box_.Offset;
     const TArea gdi{x - o, y - o, x + w + o + 1, y + h + o + 1};
     switch (box_.Shape) {
-      case 1:
-        Shape(Drawn(gdi), std::max(box_.Radius, 0), RoundRectOf);
-        break;
-      case 2:
-        Shape(Drawn(gdi), 0, EllipseOf);
-        break;
-      case 3:
-        Bands(gdi);
-        break;
-      case 4:
-        Shadowed(x, y, w, h, o);
-        break;
-      default:
-        Shape(Drawn(gdi), 0, RectangleOf);
-        break;
+      case 1: Shape(Drawn(gdi), std::max(box_.Radius, 0), RoundRectOf); break;
+      case 2: Shape(Drawn(gdi), 0, EllipseOf); break;
+      case 3: Bands(gdi); break;
+      case 4: Shadowed(x, y, w, h, o); break;
+      default: Shape(Drawn(gdi), 0, RectangleOf); break;
     }
   }
 
@@ -137,10 +127,8 @@ class TBoxPainter {
 
   void Paint(const TCoverage& cov, TRgb color) {
     if (cov.IsEmpty()) return;
-    if (opaque_)
-      PaintCoverage(target_, cov, color);
-    else
-      BlendColor(target_, cov, color, TBlend{box_.Mode, box_.Opacity, color});
+    if (opaque_) PaintCoverage(target_, cov, color);
+    else BlendColor(target_, cov, color, TBlend{box_.Mode, box_.Opacity, color});
   }
 
   TCoverage Cover(const TArea& bounds, const TSpanFunction& spans) {

@@ -13,8 +13,7 @@ void DrawStretched(TDrawPass& p, QImage& target, const QRect& rect, int32_t pict
   const int64_t area = static_cast<int64_t>(rect.width()) * rect.height();
   if (area <= static_cast<int64_t>(p.buffer.width()) * p.buffer.height())
     CopyPicture(target, rect.left(), rect.top(), p.Scaled(picture, rect.size()));
-  else
-    StretchPicture(target, rect, p.m.Pictures[static_cast<size_t>(picture)].Picture);
+  else StretchPicture(target, rect, p.m.Pictures[static_cast<size_t>(picture)].Picture);
 }
 
 bool ValidPicture(const TPageModel& m, int32_t index) {
@@ -84,7 +83,9 @@ void DrawPictures(TDrawPass& p) {
       }
     }
     if (!f.AltText.empty()) {
-      p.out.Words.push_back({f.AltText.str(), {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}, true,
+      p.out.Words.push_back({f.AltText.str(),
+                             {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1},
+                             true,
                              static_cast<int32_t>(k)});
     }
   }

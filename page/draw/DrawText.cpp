@@ -119,7 +119,8 @@ class TTextDrawer {
     const QImage saved = p_.buffer.copy(taken);
     DrawWord(k, std::nullopt, false);
     painter_.Pause();
-    p_.out.GapPictures.push_back({m_.Elements[k].Format.TaskIndex, static_cast<int32_t>(k), taken, p_.buffer.copy(taken)});
+    p_.out.GapPictures.push_back(
+        {m_.Elements[k].Format.TaskIndex, static_cast<int32_t>(k), taken, p_.buffer.copy(taken)});
     CopyPicture(p_.buffer, taken.left(), taken.top(), saved);
   }
 
@@ -151,8 +152,10 @@ class TTextDrawer {
     p.drawText(QPoint(e.X, e.BaseY), ToUnicode(text));
     if (listed && x.Kind == ekWord) {
       const bool continues = f.PhraseId >= 0 && f.PhraseId == lastPhrase_;
-      p_.out.Words.push_back({std::string(text), {e.X, e.BaseY - e.Ascent, e.X + e.Width, e.BaseY + e.Descent},
-                              !continues, static_cast<int32_t>(k)});
+      p_.out.Words.push_back({std::string(text),
+                              {e.X, e.BaseY - e.Ascent, e.X + e.Width, e.BaseY + e.Descent},
+                              !continues,
+                              static_cast<int32_t>(k)});
       lastPhrase_ = f.PhraseId;
     }
   }

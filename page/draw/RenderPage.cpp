@@ -3,11 +3,11 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "page/layout/FontMetrics.h"
 #include "page/draw/PageDraw.h"
+#include "page/layout/FontMetrics.h"
 #include "page/layout/PageLayout.h"
-#include "page/reader/PageLoader.h"
 #include "page/model/PageModel.h"
+#include "page/reader/PageLoader.h"
 #include "platform/core/Files.h"
 #include "text/Cp1252.h"
 

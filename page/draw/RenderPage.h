@@ -11,11 +11,11 @@
 namespace vyr {
 
 struct TRenderOptions {
-  int Width = 800;   // the page control's size
+  int Width = 800;  // the page control's size
   int Height = 572;
-  bool Full = false;  // the whole page buffer instead of the window-sized view
+  bool Full = false;                                           // the whole page buffer instead of the window-sized view
   std::vector<std::pair<std::string, std::string>> Variables;  // page variables (Windows-1252)
-  std::vector<std::string> Conditions;                        // conditions set before reading
+  std::vector<std::string> Conditions;                         // conditions set before reading
 };
 
 // `file` is a page file (a native path or a course path). A null image when

@@ -18,7 +18,7 @@
 namespace vyr {
 
 struct TDragBlock {
-  QRect Rect;        // in the tray (page coordinates)
+  QRect Rect;  // in the tray (page coordinates)
   std::string Text;
   QImage Face;       // the block as drawn
   QImage Under;      // the tray as it was under the block

@@ -64,9 +64,7 @@ std::string NearMatch(std::string_view answer, std::string_view solution) {
   return match;
 }
 
-bool NearMatchAccepted(size_t t, size_t l, size_t n) {
-  return l < t + 4 && t < l + 6 && 2 * t < 3 * n + 1;
-}
+bool NearMatchAccepted(size_t t, size_t l, size_t n) { return l < t + 4 && t < l + 6 && 2 * t < 3 * n + 1; }
 
 TNearMissMarking MarkNearMiss(std::string_view answer, std::string_view solution, std::string_view match) {
   TNearMissMarking marking;
@@ -80,10 +78,8 @@ TNearMissMarking MarkNearMiss(std::string_view answer, std::string_view solution
   marking.Red.resize(answer.size());
   size_t m = 0;
   for (size_t i = 0; i < answer.size(); ++i) {
-    if (m < match.size() && answer[i] == match[m])
-      ++m;
-    else
-      marking.Red[i] = true;
+    if (m < match.size() && answer[i] == match[m]) ++m;
+    else marking.Red[i] = true;
   }
   return marking;
 }
@@ -141,7 +137,7 @@ namespace {
 // The 16 groups; a typing field uses all, the input line the first 15.
 constexpr std::string_view kAccentGroups[kTypingFieldAccentGroups] = {
     "aáàâäæ", "AÁÀÂÄÆ", "eéèêë", "EÉÈÊË", "iíìîï", "IÍÌÎÏ", "oóòôöœ", "OÓÒÔÖŒ",
-    "uúùûü",  "UÚÙÛÜ",  "nñ",    "NÑ",    "cç",    "CÇ",    "?¿!¡",  "sß",
+    "uúùûü",  "UÚÙÛÜ",  "nñ",    "NÑ",    "cç",    "CÇ",    "?¿!¡",   "sß",
 };
 
 }  // namespace

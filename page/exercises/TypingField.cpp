@@ -46,10 +46,8 @@ void TXRichEdit::SetLsg(std::vector<std::string> solutions) {
 }
 
 void TXRichEdit::SetHilfe(const std::string& help) {
-  if (help == "*")
-    hilfe_ = lsg_.empty() ? std::string() : HelpMask(lsg_.front());
-  else
-    hilfe_ = help;
+  if (help == "*") hilfe_ = lsg_.empty() ? std::string() : HelpMask(lsg_.front());
+  else hilfe_ = help;
 }
 
 void TXRichEdit::SetMargin(int pixels) {
@@ -96,8 +94,7 @@ void TXRichEdit::keyPressEvent(QKeyEvent* e) {
       e->accept();
       ShowHelp();
       return;
-    default:
-      break;
+    default: break;
   }
   const QString typed = e->text();
   const bool shortcut = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);

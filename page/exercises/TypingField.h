@@ -39,7 +39,7 @@ class TXRichEdit : public QTextEdit {
   void SetText(const std::string& text);
 
   int Attempts() const { return attempts_; }
-  std::string Reaction;  // reported by the page when the field is finished
+  std::string Reaction;   // reported by the page when the field is finished
   bool Finished = false;  // set by the page once the field's result is taken
   int32_t Element = -1;   // the page element the field covers; -1 = none
 

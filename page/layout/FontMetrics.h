@@ -17,8 +17,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "page/reader/FontFaces.h"
 #include "page/model/PageFormat.h"
+#include "page/reader/FontFaces.h"
 
 namespace vyr {
 

@@ -67,8 +67,9 @@ void TLineItems::PlaceLine(int32_t first, int32_t end) {
       const auto task = static_cast<size_t>(f.TaskIndex);
       if (x.Kind != ekWord || !IsFilled(x.Text) || task >= gapPlaced_.size() || gapPlaced_[task]) continue;
       gapPlaced_[task] = true;
-      TGapField field{f.TaskIndex, k, e.X, ClampCoord(static_cast<int64_t>(e.BaseY) - e.Ascent), e.Width,
-                      ClampCoord(static_cast<int64_t>(e.Ascent) + e.Descent)};
+      TGapField field{f.TaskIndex, k,
+                      e.X,         ClampCoord(static_cast<int64_t>(e.BaseY) - e.Ascent),
+                      e.Width,     ClampCoord(static_cast<int64_t>(e.Ascent) + e.Descent)};
       if (!m_.TippAufgaben[task].NoBorder) {
         field.Top -= 2;
         field.Height += 4;

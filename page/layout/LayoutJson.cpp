@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "page/model/PageJson.h"
 #include "page/layout/PageLayout.h"
+#include "page/model/PageJson.h"
 #include "page/model/PageModel.h"
 #include "text/Cp1252.h"
 

@@ -1,9 +1,9 @@
 #include "page/layout/LinkCheck.h"
 
-#include "page/sources/ContainerCall.h"
 #include "page/layout/LinkName.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageValues.h"
+#include "page/sources/ContainerCall.h"
 #include "platform/core/Files.h"
 #include "text/Case.h"
 
@@ -35,7 +35,11 @@ std::string CheckedText(const TPageModel& model, std::string_view name) {
 bool NeedsNoFile(std::string_view t) {
   if (t.empty()) return true;
   switch (t.front()) {
-    case '\xA7': case '-': case '?': case '+': case '@': return true;
+    case '\xA7':
+    case '-':
+    case '?':
+    case '+':
+    case '@': return true;
     default: break;
   }
   return t.starts_with("http:") || t.starts_with("https:") || SameText(t, "END") || IsNextTaskLink(t);

@@ -234,9 +234,9 @@ class TLineBuilder {
   TLineItems items_;
 
   int32_t lineStart_ = 0;
-  int64_t width_ = 0;   // the line's width so far, from the column's left edge
-  int64_t space_ = 0;   // a blank waiting for the next word
-  int64_t tab_ = 0;     // indent of the lines after a tab
+  int64_t width_ = 0;  // the line's width so far, from the column's left edge
+  int64_t space_ = 0;  // a blank waiting for the next word
+  int64_t tab_ = 0;    // indent of the lines after a tab
   int64_t spacing_ = 1;
   int32_t height_ = 0, ascent_ = 0, descent_ = 0;
   bool hasContent_ = false;

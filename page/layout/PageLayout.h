@@ -29,14 +29,14 @@ class TFontMetrics;
 
 // The layout's part of one element.
 struct TLayoutElement {
-  int32_t Width = 0;     // advance width
-  int32_t Height = 0;    // cell height
-  int32_t Ascent = 0;    // above the baseline
-  int32_t Descent = 0;   // below the baseline
-  int32_t RunWidth = 0;  // first word of a run of words: the run's width; 0 elsewhere
-  int32_t X = 0;         // left edge, page coordinates
-  int32_t BaseY = 0;     // baseline, page coordinates
-  uint8_t Align = 0;     // the element's alignment as laid out (block may become left at a line end)
+  int32_t Width = 0;           // advance width
+  int32_t Height = 0;          // cell height
+  int32_t Ascent = 0;          // above the baseline
+  int32_t Descent = 0;         // below the baseline
+  int32_t RunWidth = 0;        // first word of a run of words: the run's width; 0 elsewhere
+  int32_t X = 0;               // left edge, page coordinates
+  int32_t BaseY = 0;           // baseline, page coordinates
+  uint8_t Align = 0;           // the element's alignment as laid out (block may become left at a line end)
   bool KeepsBaseline = false;  // starts a line on the baseline of the line before
   bool TextDropped = false;    // the trailing blank of a line: not drawn
 };
@@ -57,7 +57,7 @@ struct TGapField {
 
 // A drag word: the place its block is dropped on.
 struct TDragPlace {
-  int32_t Item = -1;     // drag item n (task index 255 + n)
+  int32_t Item = -1;  // drag item n (task index 255 + n)
   int32_t Element = -1;
   TPageRect Rect;
   std::string Text;
@@ -80,9 +80,9 @@ struct TPageLayout {
   int32_t ContentHeight = 16;            // at least 16
   int32_t ScrollPos = 0;
   TScrollBar ScrollBar;
-  std::vector<TGapField> GapFields;      // one per typing gap that has a word
-  std::vector<TDragPlace> DragPlaces;    // one per drag item that has a word, in page order
-  int32_t DragBlockHeight = 0;           // the height of the first place; 0 = no place
+  std::vector<TGapField> GapFields;    // one per typing gap that has a word
+  std::vector<TDragPlace> DragPlaces;  // one per drag item that has a word, in page order
+  int32_t DragBlockHeight = 0;         // the height of the first place; 0 = no place
 
   // The element's text as laid out: a trailing blank of a line is empty.
   std::string_view Text(const TPageModel& model, size_t element) const;

@@ -13,10 +13,8 @@ void TXAliasList::Set(std::string_view name, std::string_view text) {
     return;
   }
   std::string& stored = items_[it->second].text;
-  if (text == "*")
-    stored.insert(stored.begin(), '*');
-  else
-    stored.assign(text);
+  if (text == "*") stored.insert(stored.begin(), '*');
+  else stored.assign(text);
 }
 
 const std::string* TXAliasList::Find(std::string_view name) const {

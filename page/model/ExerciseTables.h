@@ -23,7 +23,7 @@ struct TTippAufgabe {
   int32_t Left = 0, Top = 0, Width = 0, Height = 0;
   int32_t Color = -1;  // background; -1 = the field's own
   std::string Init;
-  tHTML_format Font;   // the format in force at the tag
+  tHTML_format Font;  // the format in force at the tag
 };
 using tTippAufgabenListe = std::vector<TTippAufgabe>;
 // A gap's task index must stay below the first drag index.
@@ -36,8 +36,8 @@ struct tDragAufgabenListe {
   std::vector<std::string> Falsch;  // extra wrong blocks
   int32_t BlockWidth = 120;
   int32_t PerRow = 4;
-  int32_t TrayLeft = -1;            // -1 = centred
-  int32_t TrayRight = -1;           // -1 = page width - tray left
+  int32_t TrayLeft = -1;   // -1 = centred
+  int32_t TrayRight = -1;  // -1 = page width - tray left
 };
 
 // One sentence-building task (<SATZ>).
@@ -75,7 +75,7 @@ struct TMultipleChoice {
   std::vector<std::string> Answers;  // shuffled
   int32_t Correct = -1;              // index of the correct answer
   bool Answered = false;
-  std::string Reaction;              // prefix of the reported result; per page
+  std::string Reaction;  // prefix of the reported result; per page
 };
 
 // The page's binding of the sound recorder (<RECORDER>).

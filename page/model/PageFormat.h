@@ -100,12 +100,12 @@ struct tHTML_format {
   int32_t ColumnWidth = -1;  // -1 = the page's text width
   int32_t CheckSize = 0;
   int32_t CheckGap = 0;
-  int32_t LineSpace = 1;     // 0..1000 from a style; above 1000: explicit value + 2000
-  uint8_t Align = 0;         // 0 left, 1 centred, 2 right, 3 block
+  int32_t LineSpace = 1;  // 0..1000 from a style; above 1000: explicit value + 2000
+  uint8_t Align = 0;      // 0 left, 1 centred, 2 right, 3 block
   // font block
   uint8_t Style = 0;
   TFontName FontName{"Times New Roman"};
-  int32_t FontSize = 3;      // 1..7 size steps, above 7 cell height in pixels
+  int32_t FontSize = 3;  // 1..7 size steps, above 7 cell height in pixels
   int32_t Color = kPageTextColor;
   int32_t LinkColor = -1;
   int32_t BackColor = 0;
@@ -114,12 +114,12 @@ struct tHTML_format {
   bool HotMark = false;
   uint8_t Charset = 0;
   // end of the font block
-  int32_t LinkIndex = -1;    // index in the link-name table; -1 = no link
+  int32_t LinkIndex = -1;  // index in the link-name table; -1 = no link
   bool Flash = false;
   int32_t Tracking = 0;
-  int32_t TaskIndex = -1;    // 0..254 typing gap, 255 + n drag item n
+  int32_t TaskIndex = -1;  // 0..254 typing gap, 255 + n drag item n
   bool Pre = false;
-  int32_t PhraseId = -1;     // <W> group 0..99
+  int32_t PhraseId = -1;  // <W> group 0..99
   int32_t PicIndex = -1;
   int32_t PicRadius = 0;
   int32_t PicAlpha = 255;

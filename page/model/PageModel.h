@@ -24,11 +24,11 @@ namespace vyr {
 
 // The font blocks some tags save and restore later; each slot holds one level.
 struct TSaveSlots {
-  TFontBlock Heading;    // <H1>..<H6>
-  TFontBlock Sentence;   // <EM>, <SATZ>; sentence parts are drawn in this font
-  TFontBlock Link;       // <A HREF/GAP/HOT/DRAG>, <INPUT>, <EDIT>
-  TFontBlock Teletype;   // <TT>
-  TFontBlock Font;       // <FONT>, <BOX> buttons
+  TFontBlock Heading;       // <H1>..<H6>
+  TFontBlock Sentence;      // <EM>, <SATZ>; sentence parts are drawn in this font
+  TFontBlock Link;          // <A HREF/GAP/HOT/DRAG>, <INPUT>, <EDIT>
+  TFontBlock Teletype;      // <TT>
+  TFontBlock Font;          // <FONT>, <BOX> buttons
   TFontBlock Preformatted;  // <PRE>
 };
 

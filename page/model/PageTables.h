@@ -73,8 +73,8 @@ struct TBox {
   int32_t Offset = 0;
   int32_t Opacity = 255;
   uint8_t Mode = 0;
-  std::string Href;         // the box's link target, prepared
-  int32_t LinkIndex = -1;   // its name in the link-name table
+  std::string Href;        // the box's link target, prepared
+  int32_t LinkIndex = -1;  // its name in the link-name table
 };
 using TBoxList = std::vector<TBox>;
 
@@ -86,11 +86,11 @@ struct TCheckBox {
 using TCheckBoxList = std::vector<TCheckBox>;
 
 struct TXPicture {
-  QImage Picture;       // 24 bits per pixel
-  std::string Name;     // as resolved, without a leading "*"
-  bool Keep = false;    // kept across pages
-  bool Requested = false;  // painted by the owner on request ("%WxH=code")
-  std::string Code;     // the request code
+  QImage Picture;                  // 24 bits per pixel
+  std::string Name;                // as resolved, without a leading "*"
+  bool Keep = false;               // kept across pages
+  bool Requested = false;          // painted by the owner on request ("%WxH=code")
+  std::string Code;                // the request code
   int32_t LastX = -1, LastY = -1;  // where it was last drawn
 };
 using tPicture_list = std::vector<TXPicture>;
@@ -120,10 +120,10 @@ using TXStyleList = std::vector<TXStyle>;
 struct TLomoBox {
   bool Present = false;
   int32_t BoxIndex = -1;
-  TPageRect Rect;          // the box
+  TPageRect Rect;  // the box
   bool HasZone2 = false;
   TPageRect Zone2;
-  int32_t Speed = 500;     // milliseconds
+  int32_t Speed = 500;            // milliseconds
   std::vector<int32_t> Pictures;  // indexes in the picture list
 };
 

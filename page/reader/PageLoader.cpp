@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-#include "page/sources/ContainerCall.h"
 #include "page/model/PageModel.h"
-#include "page/sources/PageName.h"
 #include "page/reader/PageReader.h"
+#include "page/sources/ContainerCall.h"
+#include "page/sources/PageName.h"
 #include "page/sources/PageSource.h"
 #include "platform/core/Files.h"
 #include "platform/core/Messages.h"
@@ -185,11 +185,11 @@ void TPageLoader::Include(const std::string& target) {
   if (loop || tooDeep) {
     if (!includeLoopShown_) {
       includeLoopShown_ = true;
-      ShowCourseMessage(loop ? "Die Datei " + path +
-                                   " bindet sich über INCLUDE selbst ein; sie wird nicht noch einmal gelesen."
-                             : "Zu viele ineinander eingebundene INCLUDE-Dateien (mehr als " +
-                                   std::to_string(kMaxIncludeDepth) + "); " + path + " wird nicht mehr gelesen.",
-                        msg::IconWarning);
+      ShowCourseMessage(
+          loop ? "Die Datei " + path + " bindet sich über INCLUDE selbst ein; sie wird nicht noch einmal gelesen."
+               : "Zu viele ineinander eingebundene INCLUDE-Dateien (mehr als " + std::to_string(kMaxIncludeDepth) +
+                     "); " + path + " wird nicht mehr gelesen.",
+          msg::IconWarning);
     }
     return;
   }

@@ -30,24 +30,71 @@ const char* EndOfText(const char* p, size_t n) {
 }
 
 enum class Tag {
-  Ignored, Title, EndTitle, If, Else, EndIf, Include, Define, Alias, Colors, Font, EndFont, Body,
-  A, EndA, OnClick, Map, Area, Img, Box, Ellipse, CheckBox, Button, Input, Edit, Multiple, Klotz,
-  Satz, Recorder,
+  Ignored,
+  Title,
+  EndTitle,
+  If,
+  Else,
+  EndIf,
+  Include,
+  Define,
+  Alias,
+  Colors,
+  Font,
+  EndFont,
+  Body,
+  A,
+  EndA,
+  OnClick,
+  Map,
+  Area,
+  Img,
+  Box,
+  Ellipse,
+  CheckBox,
+  Button,
+  Input,
+  Edit,
+  Multiple,
+  Klotz,
+  Satz,
+  Recorder,
 };
 
 Tag LookUp(std::string_view name) {
   static const std::unordered_map<std::string_view, Tag> kTags = {
-      {"HTML", Tag::Ignored},     {"/HTML", Tag::Ignored},    {"/P", Tag::Ignored},
-      {"/MAP", Tag::Ignored},     {"TITLE", Tag::Title},      {"/TITLE", Tag::EndTitle},
-      {"IF", Tag::If},            {"ELSE", Tag::Else},        {"/IF", Tag::EndIf},
-      {"INCLUDE", Tag::Include},  {"DEFINE", Tag::Define},    {"ALIAS", Tag::Alias},
-      {"COLORS", Tag::Colors},    {"FONT", Tag::Font},        {"/FONT", Tag::EndFont},
-      {"BODY", Tag::Body},        {"A", Tag::A},              {"/A", Tag::EndA},
-      {"ONCLICK", Tag::OnClick},  {"MAP", Tag::Map},          {"AREA", Tag::Area},
-      {"IMG", Tag::Img},          {"BOX", Tag::Box},          {"ELLIPSE", Tag::Ellipse},
-      {"CHECKBOX", Tag::CheckBox}, {"BUTTON", Tag::Button},   {"INPUT", Tag::Input},
-      {"EDIT", Tag::Edit},        {"MULTIPLE", Tag::Multiple}, {"KLOTZ", Tag::Klotz},
-      {"SATZ", Tag::Satz},        {"RECORDER", Tag::Recorder},
+      {"HTML", Tag::Ignored},
+      {"/HTML", Tag::Ignored},
+      {"/P", Tag::Ignored},
+      {"/MAP", Tag::Ignored},
+      {"TITLE", Tag::Title},
+      {"/TITLE", Tag::EndTitle},
+      {"IF", Tag::If},
+      {"ELSE", Tag::Else},
+      {"/IF", Tag::EndIf},
+      {"INCLUDE", Tag::Include},
+      {"DEFINE", Tag::Define},
+      {"ALIAS", Tag::Alias},
+      {"COLORS", Tag::Colors},
+      {"FONT", Tag::Font},
+      {"/FONT", Tag::EndFont},
+      {"BODY", Tag::Body},
+      {"A", Tag::A},
+      {"/A", Tag::EndA},
+      {"ONCLICK", Tag::OnClick},
+      {"MAP", Tag::Map},
+      {"AREA", Tag::Area},
+      {"IMG", Tag::Img},
+      {"BOX", Tag::Box},
+      {"ELLIPSE", Tag::Ellipse},
+      {"CHECKBOX", Tag::CheckBox},
+      {"BUTTON", Tag::Button},
+      {"INPUT", Tag::Input},
+      {"EDIT", Tag::Edit},
+      {"MULTIPLE", Tag::Multiple},
+      {"KLOTZ", Tag::Klotz},
+      {"SATZ", Tag::Satz},
+      {"RECORDER", Tag::Recorder},
   };
   const auto it = kTags.find(name);
   return it == kTags.end() ? Tag::Ignored : it->second;
@@ -135,9 +182,10 @@ void TReader::Insert(std::string text) {
       insertions_ >= kMaxInsertions) {
     if (!insertComplained_) {
       insertComplained_ = true;
-      ShowCourseMessage("Zu viele verschachtelte Einfügungen $[…] auf dieser Seite; der Rest wird nicht "
-                        "eingefügt.",
-                        msg::Ok | msg::IconInformation);
+      ShowCourseMessage(
+          "Zu viele verschachtelte Einfügungen $[…] auf dieser Seite; der Rest wird nicht "
+          "eingefügt.",
+          msg::Ok | msg::IconInformation);
     }
     return;
   }
@@ -324,9 +372,7 @@ void TReader::AfterTag() {
   insertAfterTag_.clear();
 }
 
-std::string TReader::SpecialCode(const std::string& code) {
-  return m_.onSpecialCode ? m_.onSpecialCode(code) : code;
-}
+std::string TReader::SpecialCode(const std::string& code) { return m_.onSpecialCode ? m_.onSpecialCode(code) : code; }
 
 int32_t TReader::ParseColorValue(std::string_view v) { return ParseColor(m_, v); }
 
@@ -334,9 +380,10 @@ TTippAufgabe* TReader::NewTippAufgabe() {
   if (m_.TippAufgaben.size() >= kMaxTippAufgaben) {
     if (!m_.Reader.TooManyGapsShown) {
       m_.Reader.TooManyGapsShown = true;
-      ShowCourseMessage("Eine Seite kann höchstens 255 Eingabefelder haben; die weiteren werden nicht "
-                        "angelegt.",
-                        msg::Ok | msg::IconInformation);
+      ShowCourseMessage(
+          "Eine Seite kann höchstens 255 Eingabefelder haben; die weiteren werden nicht "
+          "angelegt.",
+          msg::Ok | msg::IconInformation);
     }
     return nullptr;
   }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "page/reader/AttributeCursor.h"
 #include "page/model/PageModel.h"
+#include "page/reader/AttributeCursor.h"
 #include "page/sources/PageName.h"
 #include "platform/core/Files.h"
 #include "platform/core/Random.h"
@@ -89,10 +89,8 @@ TCoords ParseCoords(const TPageModel& m, std::string_view value) {
     bool star = false;
     const int64_t n = number(item, &star);
     int64_t v = n;
-    if (star)
-      v = size / 2 + n;
-    else if (n < -10000)
-      v = size + n % 10000;
+    if (star) v = size / 2 + n;
+    else if (n < -10000) v = size + n % 10000;
     return ClampInt(v, -kCoordLimit, kCoordLimit);
   };
   auto extent = [&](std::string_view item, int64_t size, int64_t origin) -> int32_t {

@@ -1,11 +1,10 @@
 #include "page/reader/PictureList.h"
 
-
 #include <QFile>
 
 #include "page/model/PageModel.h"
-#include "page/sources/PictureDecode.h"
 #include "page/reader/PageValues.h"
+#include "page/sources/PictureDecode.h"
 #include "platform/core/Files.h"
 #include "platform/core/Messages.h"
 #include "text/Case.h"

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "page/reader/AttributeCursor.h"
 #include "page/model/PageModel.h"
+#include "page/reader/AttributeCursor.h"
 
 namespace vyr {
 

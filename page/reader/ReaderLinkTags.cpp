@@ -122,8 +122,7 @@ void TReader::TagArea(TAttributeCursor& a) {
   if (a.Search("HREF")) target = a.Quoted();
   if (m_.Maps.empty()) return;
   const TCoords c = ParseCoords(m_, coords);
-  m_.Maps.back().Areas.push_back(
-      {c.x, c.y, c.w == kNoCoord ? 0 : c.w, c.h == kNoCoord ? 0 : c.h, std::move(target)});
+  m_.Maps.back().Areas.push_back({c.x, c.y, c.w == kNoCoord ? 0 : c.w, c.h == kNoCoord ? 0 : c.h, std::move(target)});
 }
 
 }  // namespace vyr

@@ -23,9 +23,7 @@ constexpr int32_t kMaxChoiceCells = 50;      // answers per column and columns
 
 int32_t OrZero(int32_t v) { return v == kNoCoord ? 0 : v; }
 
-TPageRect RectOf(const TCoords& c) {
-  return {c.x, c.y, c.x + OrZero(c.w), c.y + OrZero(c.h)};
-}
+TPageRect RectOf(const TCoords& c) { return {c.x, c.y, c.x + OrZero(c.w), c.y + OrZero(c.h)}; }
 
 std::vector<std::string> SplitTrimmed(std::string_view s, char sep) {
   std::vector<std::string> out;
@@ -60,8 +58,8 @@ void TReader::TagImg(TAttributeCursor& a) {
   f_.AltText.clear();
   std::string source;
   for (bool more = true; more;) {
-    switch (a.Next({"SRC", "SCALE", "ALIGN", "USEMAP", "FLASH", "BASE", "RADIUS", "ALPHA", "TRANSPARENT", "MODE",
-                    "ALT", "COLOR", "FCOLOR"})) {
+    switch (a.Next({"SRC", "SCALE", "ALIGN", "USEMAP", "FLASH", "BASE", "RADIUS", "ALPHA", "TRANSPARENT", "MODE", "ALT",
+                    "COLOR", "FCOLOR"})) {
       case 0: source = VariableText(m_, a.Quoted()); break;
       case 1: {
         const std::string_view v = a.Bare();
@@ -109,7 +107,8 @@ void TReader::EmitPicture() {
     f_.PicHover = LoadPicture(m_, std::string_view(source).substr(bar + 1));
   } else if (source[0] == '%' && m_.onPictureRequest) {
     const size_t eq = source.find('=');
-    const std::string_view size = std::string_view(source).substr(1, eq == std::string::npos ? std::string::npos : eq - 1);
+    const std::string_view size =
+        std::string_view(source).substr(1, eq == std::string::npos ? std::string::npos : eq - 1);
     const size_t x = size.find_first_of("xX");
     auto w = ParseInteger(size.substr(0, x));
     auto h = x == std::string_view::npos ? std::nullopt : ParseInteger(size.substr(x + 1));
@@ -139,9 +138,9 @@ void TReader::TagBox(TAttributeCursor& a) {
   std::optional<TPageRect> zone2;
   int32_t speed = 500;
   for (bool more = true; more;) {
-    switch (a.Next({"COORDS", "ALIGN", "SHAPE", "OFFSET", "COLOR", "BCOLOR", "BWIDTH", "RADIUS", "DIR", "LOMO",
-                    "ZONE2", "SPEED", "TOP", "DEST", "ALPHA", "MODE", "HREF", "ONCOLOR", "OFFCOLOR", "ONCOL2",
-                    "OFFCOL2", "YO", "SPECIAL", "RETURN"})) {
+    switch (a.Next({"COORDS", "ALIGN",   "SHAPE",    "OFFSET", "COLOR",   "BCOLOR", "BWIDTH",  "RADIUS",
+                    "DIR",    "LOMO",    "ZONE2",    "SPEED",  "TOP",     "DEST",   "ALPHA",   "MODE",
+                    "HREF",   "ONCOLOR", "OFFCOLOR", "ONCOL2", "OFFCOL2", "YO",     "SPECIAL", "RETURN"})) {
       case 0: {
         const TCoords c = ParseCoords(m_, a.Bare());
         b = &box.emplace();
@@ -228,8 +227,10 @@ void TReader::TagBox(TAttributeCursor& a) {
       }
       const int32_t inset = (box->BorderWidth + 1) / 2;
       box->FlashArea = static_cast<int32_t>(m_.LinkNames.FixedAreas.size());
-      m_.LinkNames.FixedAreas.push_back(
-          {box->LinkIndex, {rect.Left + inset, rect.Top + inset, rect.Right - inset, rect.Bottom - inset}, true, index});
+      m_.LinkNames.FixedAreas.push_back({box->LinkIndex,
+                                         {rect.Left + inset, rect.Top + inset, rect.Right - inset, rect.Bottom - inset},
+                                         true,
+                                         index});
     }
   }
   if (hasLomo) {
@@ -239,7 +240,8 @@ void TReader::TagBox(TAttributeCursor& a) {
     animation.HasZone2 = zone2.has_value();
     if (zone2) animation.Zone2 = *zone2;
     animation.Speed = speed;
-    const std::string folder = dir.empty() ? std::string() : (dir.back() == '\\' || dir.back() == '/' ? dir : dir + "\\");
+    const std::string folder =
+        dir.empty() ? std::string() : (dir.back() == '\\' || dir.back() == '/' ? dir : dir + "\\");
     for (const std::string& name : SplitTrimmed(lomo, '|')) {
       if (name.empty()) continue;
       const int32_t picture = LoadPicture(m_, folder + name);
@@ -473,11 +475,11 @@ void TReader::TagMultiple(TAttributeCursor& a) {
       markup += "<st>" + answer + "</st>";
     } else {
       markup += "<u>" + answer + "</u>";
-      std::snprintf(buf, sizeof buf, "<box coords=%lld,%lld,1,%lld color=#ff00ff> ", x,
-                    static_cast<long long>(cell.y), static_cast<long long>(row * h + h / 2));
+      std::snprintf(buf, sizeof buf, "<box coords=%lld,%lld,1,%lld color=#ff00ff> ", x, static_cast<long long>(cell.y),
+                    static_cast<long long>(row * h + h / 2));
       markup += buf;
-      std::snprintf(buf, sizeof buf, "<box coords=%lld,%lld,%d,1 color=#ff00ff> ", x,
-                    static_cast<long long>(y + h / 2), 200);
+      std::snprintf(buf, sizeof buf, "<box coords=%lld,%lld,%d,1 color=#ff00ff> ", x, static_cast<long long>(y + h / 2),
+                    200);
       markup += buf;
     }
   }

@@ -41,14 +41,10 @@ void TReader::TagIf(std::string_view condition) {
 void TReader::TagElse() {
   if (!hasCondition_) return;
   const std::string_view c = condition_;
-  if (IsExerciseCondition(c))
-    skip_ = m_.BuildingExercisePage;
-  else if (c[0] == '#')
-    skip_ = !m_.Aliases.Get(c).empty();
-  else if (c[0] == '$' || c[0] == '?')
-    skip_ = !skip_;
-  else
-    skip_ = m_.Bedingung.Has(c);
+  if (IsExerciseCondition(c)) skip_ = m_.BuildingExercisePage;
+  else if (c[0] == '#') skip_ = !m_.Aliases.Get(c).empty();
+  else if (c[0] == '$' || c[0] == '?') skip_ = !skip_;
+  else skip_ = m_.Bedingung.Has(c);
   hasCondition_ = false;
 }
 

@@ -2,12 +2,12 @@
 #include <string>
 #include <utility>
 
-#include "page/reader/FontFaces.h"
 #include "page/model/PageModel.h"
-#include "page/sources/PageName.h"
+#include "page/reader/FontFaces.h"
 #include "page/reader/PageValues.h"
 #include "page/reader/PictureList.h"
 #include "page/reader/ReaderContext.h"
+#include "page/sources/PageName.h"
 #include "platform/core/Files.h"
 #include "platform/core/Messages.h"
 #include "platform/core/Random.h"
@@ -23,8 +23,8 @@ constexpr int32_t kWhite = 0xFFFFFF;
 
 uint8_t CharsetCode(std::string_view name) {
   static const std::pair<std::string_view, uint8_t> kCharsets[] = {
-      {"ANSI", 0},       {"ARABIC", 178},   {"BALTIC", 186},  {"DEFAULT", 1},   {"EASTEUROPE", 238},
-      {"GREEK", 161},    {"RUSSIAN", 204},  {"THAI", 222},    {"TURKISH", 162}, {"JAPANESE", 128},
+      {"ANSI", 0},    {"ARABIC", 178},  {"BALTIC", 186}, {"DEFAULT", 1},   {"EASTEUROPE", 238},
+      {"GREEK", 161}, {"RUSSIAN", 204}, {"THAI", 222},   {"TURKISH", 162}, {"JAPANESE", 128},
   };
   const std::string upper = UpperCase(name);
   for (const auto& [n, code] : kCharsets)
@@ -86,10 +86,8 @@ bool TReader::TagTextStyle(std::string_view name) {
     f_.PhraseId = -1;
   } else if (name == "INV") {
     if (f_.Color == f_.BackColor) {
-      if (f_.Color == kWhite)
-        f_.BackColor = 0;
-      else if (f_.Color == 0)
-        f_.BackColor = kWhite;
+      if (f_.Color == kWhite) f_.BackColor = 0;
+      else if (f_.Color == 0) f_.BackColor = kWhite;
     }
     std::swap(f_.Color, f_.BackColor);
     f_.ClearBack = false;

@@ -19,7 +19,7 @@ struct TContainerCall {
   bool hasFile = false;  // "FILE=" was found where it belongs
   std::string file;      // the container's name as written in the link
   bool hasWeiter = false;
-  std::string weiter;    // the continue target as written ("#weiter" without "WEITER=")
+  std::string weiter;  // the continue target as written ("#weiter" without "WEITER=")
 };
 
 // True for "EX " followed by anything, in any letter case.

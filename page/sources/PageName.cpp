@@ -8,9 +8,7 @@
 namespace vyr {
 namespace {
 
-std::string WithBackslash(std::string_view dir) {
-  return dir.empty() ? std::string() : IncludeTrailingBackslash(dir);
-}
+std::string WithBackslash(std::string_view dir) { return dir.empty() ? std::string() : IncludeTrailingBackslash(dir); }
 
 bool IsDriveRoot(std::string_view dir) {
   return HasDrive(dir) && (dir.size() == 2 || (dir.size() == 3 && dir[2] == '\\'));

@@ -199,12 +199,9 @@ QImage DecodeBitmap(std::string_view data) {
       case 8:
         for (int x = 0; x < w; ++x, out += 3) {
           unsigned index;
-          if (bits == 8)
-            index = in[x];
-          else if (bits == 4)
-            index = (x & 1) ? in[x / 2] & 0x0F : in[x / 2] >> 4;
-          else
-            index = (in[x / 8] >> (7 - (x & 7))) & 1;
+          if (bits == 8) index = in[x];
+          else if (bits == 4) index = (x & 1) ? in[x / 2] & 0x0F : in[x / 2] >> 4;
+          else index = (in[x / 8] >> (7 - (x & 7))) & 1;
           std::memcpy(out, palette[index], 3);
         }
         break;

@@ -8,8 +8,8 @@ namespace vyr {
 
 // The program's compressed resources by number.
 enum TZipResourceNumber : int {
-  kResSprachlabor = 1,     // language-lab topics and sentences
-  kResBeispielliste = 2,   // the built-in sample vocabulary list
+  kResSprachlabor = 1,    // language-lab topics and sentences
+  kResBeispielliste = 2,  // the built-in sample vocabulary list
 };
 
 // The Qt resource path of a resource number, or empty for an unknown number.

@@ -42,10 +42,8 @@ void tXCheckBox::paintEvent(QPaintEvent*) {
   // (the text height of "AXyg": the font's full cell height)
   const int textHeight = p.fontMetrics().height();
   const int textTop = (height() - textHeight) / 2;
-  if (isEnabled())
-    p.setPen(QColor(fontColor_ & 0xFF, (fontColor_ >> 8) & 0xFF, (fontColor_ >> 16) & 0xFF));
-  else
-    p.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+  if (isEnabled()) p.setPen(QColor(fontColor_ & 0xFF, (fontColor_ >> 8) & 0xFF, (fontColor_ >> 16) & 0xFF));
+  else p.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
   p.drawText(QRect(16, textTop, std::max(width() - 16, 0), textHeight),
              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, ToUnicode(caption_));
   // The box: white inside a black frame, and the tick of three lines.

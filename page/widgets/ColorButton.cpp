@@ -159,10 +159,8 @@ QImage tXColorButton::RenderFace() const {
   // 3. Bevel colours.
   const int32_t faceRgb = color_ & 0xFFFFFF;
   int32_t light = 0xFFFFFF, dark = 0x808080;
-  if (faceRgb == 0x808080)
-    light = 0xFFFFFF, dark = 0x000000;
-  else if (faceRgb == 0xFFFFFF)
-    light = 0xC0C0C0, dark = 0x808080;
+  if (faceRgb == 0x808080) light = 0xFFFFFF, dark = 0x000000;
+  else if (faceRgb == 0xFFFFFF) light = 0xC0C0C0, dark = 0x808080;
   const int32_t pen = !ddd_ ? color_ : (pressed_ ? light : dark);
 
   // 4. The face.
@@ -292,20 +290,16 @@ void tXColorButton::Release(bool inside) {
   pressed_ = false;
   if (onOff_ && inside) {
     isOn_ = !isOn_;
-    if (isOn_)
-      emit OnTurnOn();
-    else
-      emit OnTurnOff();
+    if (isOn_) emit OnTurnOn();
+    else emit OnTurnOff();
     if (!self) return;
   }
   SizeStep();
   repaint();
   QCoreApplication::processEvents();
   if (!self || !inside) return;
-  if (action_)
-    action_->trigger();
-  else
-    emit OnClick();
+  if (action_) action_->trigger();
+  else emit OnClick();
 }
 
 void tXColorButton::keyPressEvent(QKeyEvent* event) {

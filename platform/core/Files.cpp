@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <map>
 #include <sys/stat.h>
+#include <map>
 
 #include "text/Case.h"
 #include "text/Cp1252.h"
@@ -40,7 +40,8 @@ std::optional<QString> FindInDirectory(const QString& dir, std::string_view comp
       listing.names.empty()) {
     listing.changed = st.st_mtim;
     listing.names.clear();
-    const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& e : entries) listing.names.emplace_back(UpperCase(FromUnicode(e)), e);
   }
   const std::string upper = UpperCase(component);
@@ -189,8 +190,7 @@ std::vector<TDirEntry> ListDirectory(std::string_view path) {
   std::vector<TDirEntry> out;
   const QString n = NativePath(path);
   if (n.isEmpty()) return out;
-  const QFileInfoList infos =
-      QDir(n).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+  const QFileInfoList infos = QDir(n).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
   for (const QFileInfo& fi : infos) out.push_back({FromUnicode(fi.fileName()), fi.isDir()});
   return out;
 }

@@ -52,7 +52,7 @@ std::string IncludeTrailingBackslash(std::string_view path);
 std::string ExcludeTrailingBackslash(std::string_view path);
 std::string ExtractFilePath(std::string_view path);  // up to and with the last "\" or ":"
 std::string ExtractFileName(std::string_view path);
-std::string ExtractFileExt(std::string_view path);   // ".htx", or empty
+std::string ExtractFileExt(std::string_view path);  // ".htx", or empty
 std::string ChangeFileExt(std::string_view path, std::string_view ext);
 
 // Forgets the cached listings (after another program changed a directory

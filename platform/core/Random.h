@@ -5,7 +5,7 @@
 
 namespace vyr {
 
-void Randomize();                  // seeds from the clock (start-up)
+void Randomize();                   // seeds from the clock (start-up)
 void SetRandomSeed(uint32_t seed);  // a fixed seed
 // 0 <= result < range; 0 when range <= 0.
 int RandomInt(int range);

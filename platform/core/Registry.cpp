@@ -139,8 +139,7 @@ TRegistry::TRegistry() : root_(new Node) {
         const std::string digits(rest.substr(6));
         v.number = std::stoi(digits, &used);
         v.isInteger = used == digits.size();
-      } catch (...) {
-      }
+      } catch (...) {}
       if (!v.isInteger) {
         broken = true;
         continue;

@@ -4,7 +4,9 @@
 
 namespace vyr {
 
-TVersion ProgramVersionNumbers() { return {VYR_VERSION_MAJOR, VYR_VERSION_MINOR, VYR_VERSION_PATCH, VYR_VERSION_TWEAK}; }
+TVersion ProgramVersionNumbers() {
+  return {VYR_VERSION_MAJOR, VYR_VERSION_MINOR, VYR_VERSION_PATCH, VYR_VERSION_TWEAK};
+}
 
 std::string ProgramVersion() {
   const TVersion v = ProgramVersionNumbers();

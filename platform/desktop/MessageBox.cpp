@@ -33,7 +33,9 @@ int ShowBox(std::string_view text, unsigned flags) {
   };
   std::vector<Choice> choices;
   switch (flags & 0x0F) {
-    case msg::OkCancel: choices = {{QMessageBox::Ok, u"OK", msg::IdOk}, {QMessageBox::Cancel, u"Abbrechen", msg::IdCancel}}; break;
+    case msg::OkCancel:
+      choices = {{QMessageBox::Ok, u"OK", msg::IdOk}, {QMessageBox::Cancel, u"Abbrechen", msg::IdCancel}};
+      break;
     case msg::YesNo: choices = {{QMessageBox::Yes, u"Ja", msg::IdYes}, {QMessageBox::No, u"Nein", msg::IdNo}}; break;
     default: choices = {{QMessageBox::Ok, u"OK", msg::IdOk}}; break;
   }

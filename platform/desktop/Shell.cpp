@@ -19,7 +19,8 @@ std::function<bool(const std::string&)>& OpenHandler() {
 
 bool IsAddress(std::string_view t) {
   const size_t colon = t.find(':');
-  return colon != std::string_view::npos && colon > 1 && t.substr(0, colon).find_first_of("\\/") == std::string_view::npos;
+  return colon != std::string_view::npos && colon > 1 &&
+         t.substr(0, colon).find_first_of("\\/") == std::string_view::npos;
 }
 
 }  // namespace
@@ -50,8 +51,7 @@ std::string ShortcutFolder(int kind) {
   switch (kind) {
     case kDesktopFolder: return CoursePath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     case kStartMenuFolder:
-    case kProgramsFolder:
-      return CoursePath(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
+    case kProgramsFolder: return CoursePath(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
     default: return std::string();
   }
 }
@@ -74,8 +74,8 @@ bool MakeShortcut(std::string_view exePath, std::string_view linkName, int kind,
   MakeDirectories(folder);
   if (!WriteWholeFile(first, text.toUtf8().toStdString())) return false;
   // Desktops start only launchers that are marked executable.
-  QFile::setPermissions(NativePath(first), QFile::permissions(NativePath(first)) | QFileDevice::ExeOwner |
-                                               QFileDevice::ExeUser);
+  QFile::setPermissions(NativePath(first),
+                        QFile::permissions(NativePath(first)) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
   if (first == link) return true;
   if (FileExists(link)) RemoveFile(link);
   return RenameFile(first, link);

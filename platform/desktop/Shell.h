@@ -18,8 +18,13 @@ void SetShellOpenHandler(std::function<bool(const std::string&)> handler);
 
 // Folder kinds of shortcuts: 0 desktop, 1 quick launch, 2 send-to, 3 start
 // menu, 4 programs.
-enum TShortcutFolder { kDesktopFolder = 0, kQuickLaunchFolder = 1, kSendToFolder = 2, kStartMenuFolder = 3,
-                       kProgramsFolder = 4 };
+enum TShortcutFolder {
+  kDesktopFolder = 0,
+  kQuickLaunchFolder = 1,
+  kSendToFolder = 2,
+  kStartMenuFolder = 3,
+  kProgramsFolder = 4
+};
 // The folder of a kind: a value set under
 // "Software\MicroSoft\Windows\CurrentVersion\Explorer\Shell Folders" ("Desktop",
 // "SendTo", "Start Menu", "Programs"; quick launch: "Quick Launch" under

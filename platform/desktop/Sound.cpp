@@ -87,10 +87,8 @@ int Parse(std::string_view text, TCommand& cmd) {
   if (!known) return snd::UnknownCommand;
   if (t.size() < 2 || t[1].empty()) return snd::MissingParameter;
   if (cmd.verb == "open") {
-    if (SameText(t[1], "new"))
-      cmd.openNew = true;
-    else
-      cmd.file = t[1];
+    if (SameText(t[1], "new")) cmd.openNew = true;
+    else cmd.file = t[1];
     cmd.alias = LowerCase(t[1]);
   } else {
     cmd.alias = LowerCase(t[1]);
@@ -291,16 +289,11 @@ class TSoundLayer {
       b.Close(c.alias);
       devices_.erase(c.alias);
     } else if (c.verb == "status") {
-      if (c.item == "mode")
-        r.text = b.Mode(c.alias);
-      else if (c.item == "position")
-        r.text = std::to_string(b.Position(c.alias));
-      else if (c.item == "length")
-        r.text = std::to_string(b.Length(c.alias));
-      else if (c.item == "ready")
-        r.text = "true";
-      else
-        return Fail(snd::UnknownCommand);
+      if (c.item == "mode") r.text = b.Mode(c.alias);
+      else if (c.item == "position") r.text = std::to_string(b.Position(c.alias));
+      else if (c.item == "length") r.text = std::to_string(b.Length(c.alias));
+      else if (c.item == "ready") r.text = "true";
+      else return Fail(snd::UnknownCommand);
       return r;
     }
     Log(c);
@@ -388,22 +381,15 @@ TSoundReply SendSoundCommand(std::string_view command) {
 
 std::string SoundErrorText(int error) {
   switch (error) {
-    case snd::Ok:
-      return {};
-    case snd::UnknownCommand:
-      return "Der Befehl wird vom Audiogerät nicht unterstützt.";
-    case snd::NotOpen:
-      return "Das angegebene Gerät ist nicht geöffnet.";
-    case snd::MissingParameter:
-      return "Im Befehl fehlt eine Angabe oder sie ist ungültig.";
-    case snd::FileNotFound:
-      return "Die angegebene Datei wurde nicht gefunden. Prüfen Sie Pfad und Dateinamen.";
-    case snd::AliasInUse:
-      return "Der angegebene Aliasname wird bereits verwendet.";
+    case snd::Ok: return {};
+    case snd::UnknownCommand: return "Der Befehl wird vom Audiogerät nicht unterstützt.";
+    case snd::NotOpen: return "Das angegebene Gerät ist nicht geöffnet.";
+    case snd::MissingParameter: return "Im Befehl fehlt eine Angabe oder sie ist ungültig.";
+    case snd::FileNotFound: return "Die angegebene Datei wurde nicht gefunden. Prüfen Sie Pfad und Dateinamen.";
+    case snd::AliasInUse: return "Der angegebene Aliasname wird bereits verwendet.";
     case snd::CannotPlay:
       return "Die Datei kann nicht wiedergegeben werden. Sie ist beschädigt oder hat ein unbekanntes Format.";
-    default:
-      return "Unbekannter Fehler des Audiogeräts (" + std::to_string(error) + ").";
+    default: return "Unbekannter Fehler des Audiogeräts (" + std::to_string(error) + ").";
   }
 }
 

@@ -1,15 +1,15 @@
 #include "shell/startup/StartUp.h"
 
+#include <sys/vfs.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <sys/vfs.h>
 
-#include "platform/desktop/Display.h"
 #include "platform/core/Files.h"
 #include "platform/core/IniFile.h"
 #include "platform/core/Messages.h"
 #include "platform/core/Random.h"
 #include "platform/core/Registry.h"
+#include "platform/desktop/Display.h"
 #include "platform/desktop/Shell.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/UserSettings.h"
@@ -28,7 +28,8 @@ const char* const kResolutionMessage =
     "Farben (High Color oder True Color).\rBitte ändern Sie die Auflösung auf 800 x 600 Pixel.\r\rTip:\rBei "
     "den meisten Grafikkarten ändert man die Auflösung in der\rSystemsteuerung unter \"Anzeige\" auf Seite "
     "\"Einstellungen\".";
-const char* const kIncompleteMessage = "*vyr englisch kann nicht gestartet werden!\nDie Installation ist unvollständig.";
+const char* const kIncompleteMessage =
+    "*vyr englisch kann nicht gestartet werden!\nDie Installation ist unvollständig.";
 
 void Run(const std::function<void()>& step) {
   if (step) step();
@@ -51,8 +52,7 @@ bool OnNetworkFileSystem(const std::string& dir) {
     case 0xFE534D42UL:  // SMB2
     case 0x564C:        // NCP
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -188,8 +188,8 @@ bool StartUp(const TStartUpSteps& steps, const TStartUpOptions& options) {
   Randomize();
   env.programDirectory = IncludeTrailingBackslash(
       options.programDirectory.empty() ? CoursePath(QCoreApplication::applicationDirPath()) : options.programDirectory);
-  env.startedFromNetwork = options.networkPath.value_or(IsNetworkPath(env.programDirectory) ||
-                                                        OnNetworkFileSystem(env.programDirectory));
+  env.startedFromNetwork =
+      options.networkPath.value_or(IsNetworkPath(env.programDirectory) || OnNetworkFileSystem(env.programDirectory));
 
   // 2.-3. the display
   if (!options.editor && !CheckDisplay()) return false;
@@ -281,9 +281,12 @@ int ResolveAlias(const std::string& path, std::string& fullPath) {
     int whenEmpty;
   };
   const Alias aliases[] = {
-      {"XE:", &env.waveDirectory, kAliasNotFound},         {"XX:", &env.extensionRecordings, kAliasNotConfigured},
-      {"XU:", &env.ownRecordings, kAliasNotConfigured},    {"XR:", &env.rechtRecordings, kAliasNotConfigured},
-      {"XW:", &env.wirtschaftRecordings, kAliasNotConfigured}, {"SK:", &env.skDirectory, kAliasNotFound},
+      {"XE:", &env.waveDirectory, kAliasNotFound},
+      {"XX:", &env.extensionRecordings, kAliasNotConfigured},
+      {"XU:", &env.ownRecordings, kAliasNotConfigured},
+      {"XR:", &env.rechtRecordings, kAliasNotConfigured},
+      {"XW:", &env.wirtschaftRecordings, kAliasNotConfigured},
+      {"SK:", &env.skDirectory, kAliasNotFound},
       {"SX:", &env.sxDirectory, kAliasNotFound},
   };
   std::string candidate = path;
@@ -307,11 +310,10 @@ bool SaveDirectories(int flags) {
   bool ok = true;
   // Started from a network path the ini file was not read, so it is not
   // this start's to write either.
-  const bool writeIni = !env.startedFromNetwork &&
-                        (((flags & kSaveUser) && !env.userDirectory.empty()) ||
-                         ((flags & kSaveWave) && !env.waveDirectory.empty()) ||
-                         ((flags & kSaveWirtschaft) && !env.wirtschaftRecordings.empty()) ||
-                         ((flags & kSaveRecht) && !env.rechtRecordings.empty()));
+  const bool writeIni = !env.startedFromNetwork && (((flags & kSaveUser) && !env.userDirectory.empty()) ||
+                                                    ((flags & kSaveWave) && !env.waveDirectory.empty()) ||
+                                                    ((flags & kSaveWirtschaft) && !env.wirtschaftRecordings.empty()) ||
+                                                    ((flags & kSaveRecht) && !env.rechtRecordings.empty()));
   if (writeIni) {
     TIniFile ini(env.iniFileName());
     // A directory that was only missing at this start keeps its entry.

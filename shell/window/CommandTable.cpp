@@ -1,6 +1,5 @@
 #include "shell/window/CommandTable.h"
 
-
 namespace vyr {
 namespace {
 

@@ -9,32 +9,80 @@
 namespace vyr {
 
 enum class TCommandOwner {
-  Main,           // the main window itself
-  Lab,            // language lab
-  Verbs,          // verb trainer
-  FreeFall,       // the Free Fall game (only while its object exists)
-  Games,          // starting the games
-  Presentation,   // superlearning presentations
-  Trainer,        // vocabulary trainer rounds
-  Settings,       // trainer settings and selection
-  SuperOptions,   // superlearning options dialog
-  Recordings,     // recordings database dialog
-  Dictionary,     // dictionary look-up page
-  Paths,          // path settings dialog
-  Users,          // user accounts
+  Main,          // the main window itself
+  Lab,           // language lab
+  Verbs,         // verb trainer
+  FreeFall,      // the Free Fall game (only while its object exists)
+  Games,         // starting the games
+  Presentation,  // superlearning presentations
+  Trainer,       // vocabulary trainer rounds
+  Settings,      // trainer settings and selection
+  SuperOptions,  // superlearning options dialog
+  Recordings,    // recordings database dialog
+  Dictionary,    // dictionary look-up page
+  Paths,         // path settings dialog
+  Users,         // user accounts
   Count
 };
 
 enum class TCommandId {
-  LabGermanOn, LabGermanOff, LabDictationOn, LabDictationOff, LabAutoReadOn, LabAutoReadOff, LabRefresh,
-  LabRight, LabWrong, LabNext, LabList, LabTopic,
-  VerbSelect, VerbDeselect, TenseSelect, TenseDeselect, VerbsAll, VerbsNone, VerbsSave, VerbsShow,
-  FreeFallContinue, FreeFallRelease, FreeFallLetter, FreeFallGiveUp,
-  Stop, VocabularySettings, RecordingsDialog, DictionarySearch, DictionaryResult,
-  VerbRound, TrainerEnd, VerbNext, VerbAnswer, TrainerNext, TrainerContinue, TrainerAnswer, VerbPreset,
-  SelectFolder, SelectDialog, PresentationMode, Vegas, FreeFall, VocabularyStart, StartQuery, StartPresentation,
-  SuperOptionsDialog, HomePage, OpenAddress, PathsDialog, ChangePassword, Statistics, Login, NewUser, ChangeUser,
-  DeleteShortcuts, DeleteSettingsKey, End,
+  LabGermanOn,
+  LabGermanOff,
+  LabDictationOn,
+  LabDictationOff,
+  LabAutoReadOn,
+  LabAutoReadOff,
+  LabRefresh,
+  LabRight,
+  LabWrong,
+  LabNext,
+  LabList,
+  LabTopic,
+  VerbSelect,
+  VerbDeselect,
+  TenseSelect,
+  TenseDeselect,
+  VerbsAll,
+  VerbsNone,
+  VerbsSave,
+  VerbsShow,
+  FreeFallContinue,
+  FreeFallRelease,
+  FreeFallLetter,
+  FreeFallGiveUp,
+  Stop,
+  VocabularySettings,
+  RecordingsDialog,
+  DictionarySearch,
+  DictionaryResult,
+  VerbRound,
+  TrainerEnd,
+  VerbNext,
+  VerbAnswer,
+  TrainerNext,
+  TrainerContinue,
+  TrainerAnswer,
+  VerbPreset,
+  SelectFolder,
+  SelectDialog,
+  PresentationMode,
+  Vegas,
+  FreeFall,
+  VocabularyStart,
+  StartQuery,
+  StartPresentation,
+  SuperOptionsDialog,
+  HomePage,
+  OpenAddress,
+  PathsDialog,
+  ChangePassword,
+  Statistics,
+  Login,
+  NewUser,
+  ChangeUser,
+  DeleteShortcuts,
+  DeleteSettingsKey,
+  End,
 };
 
 enum class TMatch {

@@ -6,16 +6,16 @@
 #include <QScreen>
 
 #include "page/control/PageControl.h"
+#include "page/sources/HyperBase.h"
 #include "platform/core/Files.h"
 #include "platform/core/Messages.h"
 #include "platform/desktop/Shell.h"
-#include "shell/window/Backdrop.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/SettingsKey.h"
 #include "shell/startup/SharedObjects.h"
-#include "page/sources/HyperBase.h"
-#include "shell/window/PageCodes.h"
 #include "shell/startup/StartUp.h"
+#include "shell/window/Backdrop.h"
+#include "shell/window/PageCodes.h"
 #include "text/Case.h"
 
 namespace vyr {
@@ -140,16 +140,15 @@ void TMain::XPageRightClick(const std::string& text) {
   // short entry join with the recordings database and the dictionary.
   std::string explanation, extra;
   if (!Shared().hyperBase || Shared().hyperBase->Find("*" + text + "*", explanation, extra) < 0) return;
-  page_->ShowPopupPage(text, -12, -12, 200, 60,
-                       " <body bgcolor=$hyper><font face=\"verdana, arial\" size=1><box coords=10,10,-10,-10 >" +
-                           explanation);
+  page_->ShowPopupPage(
+      text, -12, -12, 200, 60,
+      " <body bgcolor=$hyper><font face=\"verdana, arial\" size=1><box coords=10,10,-10,-10 >" + explanation);
 }
 
 void TMain::RunCommand(TCommandId id, const std::string& argument) {
   switch (id) {
     case TCommandId::HomePage:
-      if (!ShellOpen(HomePage()))
-        ShowCourseMessage("Die Seite " + HomePage() + " konnte nicht geöffnet werden.");
+      if (!ShellOpen(HomePage())) ShowCourseMessage("Die Seite " + HomePage() + " konnte nicht geöffnet werden.");
       break;
     case TCommandId::OpenAddress:
       if (!ShellOpen(argument)) ShowCourseMessage("Die Adresse " + argument + " konnte nicht geöffnet werden.");

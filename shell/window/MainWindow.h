@@ -27,7 +27,7 @@ struct TShutdownSteps {
   std::function<void()> releaseRecordings;
   std::function<void()> releaseSuperOptions;  // saves the superlearning options
   std::function<void()> releaseMusic;
-  std::function<void()> saveUserAndRelease;   // the user data with its log line
+  std::function<void()> saveUserAndRelease;  // the user data with its log line
   std::function<void()> releaseLibrary;
 };
 

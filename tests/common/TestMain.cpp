@@ -5,8 +5,8 @@ using TTestApplication = QApplication;
 #include <QGuiApplication>
 using TTestApplication = QGuiApplication;
 #endif
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <cstdio>
 

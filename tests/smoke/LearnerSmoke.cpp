@@ -3,7 +3,6 @@
 // start page's background colour inside the page, centred on the screen.
 // Without Xvfb on the machine the test is skipped.
 #include <QDir>
-#include <functional>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -13,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -40,16 +40,17 @@ int main(int argc, char** argv) {
   // Xvfb picks a free display itself and writes its number once it takes
   // connections; a display chosen here could be taken or not ready yet.
   QProcess xvfb;
-  xvfb.start(xvfbPath, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"1024x768x24"_qs,
-                        u"-nolisten"_qs, u"tcp"_qs});
+  xvfb.start(xvfbPath,
+             {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"1024x768x24"_qs, u"-nolisten"_qs, u"tcp"_qs});
   QByteArray number;
-  const bool ready = xvfb.waitForStarted(5000) && WaitFor(
-      [&] {
-        xvfb.waitForReadyRead(100);
-        number += xvfb.readAllStandardOutput();
-        return number.contains('\n') || xvfb.state() == QProcess::NotRunning;
-      },
-      10000);
+  const bool ready =
+      xvfb.waitForStarted(5000) && WaitFor(
+                                       [&] {
+                                         xvfb.waitForReadyRead(100);
+                                         number += xvfb.readAllStandardOutput();
+                                         return number.contains('\n') || xvfb.state() == QProcess::NotRunning;
+                                       },
+                                       10000);
   bool isNumber = false;
   const int display = number.trimmed().toInt(&isNumber);
   if (!ready || !isNumber || xvfb.state() != QProcess::Running) {

@@ -26,7 +26,9 @@ TEST(Cp1252, KnownCharactersAndMissingOnes) {
   EXPECT_EQ(ToUnicode("\xA7"), u"§"_qs);
   EXPECT_EQ(ToUnicode("\x80"), u"€"_qs);
   EXPECT_EQ(ToUnicode("\xDF"), u"ß"_qs);
-  EXPECT_EQ(FromUnicode(u"Straße €"_qs), "Stra\xDF" "e \x80");
+  EXPECT_EQ(FromUnicode(u"Straße €"_qs),
+            "Stra\xDF"
+            "e \x80");
   // Omega, an arrow and an emoji are not in Windows-1252; the emoji is one character.
   EXPECT_EQ(FromUnicode(QString::fromUtf8("\xCE\xA9\xE2\x86\x92\xF0\x9F\x98\x80")), "???");
   // Narrow literals are Windows-1252 here, so UTF-8 is written out in bytes.
@@ -51,9 +53,10 @@ TEST(Case, UmlautsMapAndSharpSStays) {
 
 TEST(Collation, GermanOrderIsDeterministic) {
   // Each row must sort before the next one.
-  const std::vector<std::string> ordered = {
-      "-", "1", "a", "A", "ä", "Ä", "Apfel", "Äpfel", "Arzt", "b", "Masse", "Maße", "Mast", "muller", "Müller",
-      "Mutter", "oe", "Öl", "Ol", "Oz", "Straße", "Strasse", "Strauß", "uber", "über", "Ufer", "zahlen", "zählen", "Zug"};
+  const std::vector<std::string> ordered = {"-",    "1",    "a",      "A",      "ä",      "Ä",       "Apfel",  "Äpfel",
+                                            "Arzt", "b",    "Masse",  "Maße",   "Mast",   "muller",  "Müller", "Mutter",
+                                            "oe",   "Öl",   "Ol",     "Oz",     "Straße", "Strasse", "Strauß", "uber",
+                                            "über", "Ufer", "zahlen", "zählen", "Zug"};
   for (size_t i = 0; i + 1 < ordered.size(); ++i) {
     // "Straße" and "Strasse" share their base letters; the accent level decides.
     if (ordered[i] == "Straße") continue;
@@ -82,7 +85,9 @@ TEST(Trim, BlanksAndControlCharactersGo) {
 }
 
 TEST(ZStream, StringsRoundTripAndBrokenDataIsRefused) {
-  const std::vector<std::string> strings = {"house", "Haus", "", "M\xFC" "ller"};
+  const std::vector<std::string> strings = {"house", "Haus", "",
+                                            "M\xFC"
+                                            "ller"};
   const std::string packed = WriteZStrings(strings);
   const auto back = ReadZStrings(packed);
   ASSERT_TRUE(back);

@@ -19,7 +19,7 @@ TEST(Packer, PacksTextPagesAndSettingsForTheInstallation) {
   src.file("wave\\VYR_E");
   src.file("bilder\\x.bmp", std::string("BM\0\xC3\xB6", 5));
   src.file("resources\\sprachlabor.txt", "x");  // compiled in, not installed
-  src.file("Wörter\\liste.asc", "");  // names are course paths: Windows-1252 here, UTF-8 on disk
+  src.file("Wörter\\liste.asc", "");            // names are course paths: Windows-1252 here, UTF-8 on disk
 
   const TPackResult r = PackCourse(src.path(), dst.path());
   EXPECT_TRUE(r.errors.empty());
@@ -31,7 +31,8 @@ TEST(Packer, PacksTextPagesAndSettingsForTheInstallation) {
   EXPECT_EQ(ReadWholeFile(dst.path() + "vyr.ini").value_or(""),
             "[vyr englisch]\r\nWave-Verzeichnis=" + dst.path() + "wave\\\r\n");
   EXPECT_TRUE(FileExists(dst.path() + "wave\\VYR_E"));
-  EXPECT_EQ(ReadWholeFile(dst.path() + "bilder\\x.bmp").value_or(""), std::string("BM\0\xC3\xB6", 5));  // bytes as they are
+  EXPECT_EQ(ReadWholeFile(dst.path() + "bilder\\x.bmp").value_or(""),
+            std::string("BM\0\xC3\xB6", 5));  // bytes as they are
   EXPECT_TRUE(FileExists(dst.path() + "wörter\\liste.asc"));
   EXPECT_FALSE(DirectoryExists(dst.path() + "resources"));
 

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   const std::string target = vyr::IncludeTrailingBackslash(vyr::CoursePath(args[2]));
   const vyr::TPackResult r = vyr::PackCourse(source, target);
   for (const std::string& e : r.errors) std::fprintf(stderr, "vyr-pack: %s\n", vyr::Cp1252ToUtf8(e).c_str());
-  const std::string summary = std::to_string(r.written) + " Dateien geschrieben, " + std::to_string(r.unchanged) + " unverändert";
+  const std::string summary =
+      std::to_string(r.written) + " Dateien geschrieben, " + std::to_string(r.unchanged) + " unverändert";
   std::printf("vyr-pack: %s\n", vyr::Cp1252ToUtf8(summary).c_str());
   return r.errors.empty() ? 0 : 1;
 }

@@ -20,15 +20,15 @@
 #include <string>
 #include <vector>
 
+#include "page/draw/RenderPage.h"
 #include "page/layout/FontMetrics.h"
 #include "page/layout/LayoutJson.h"
 #include "page/layout/LinkCheck.h"
-#include "page/model/PageJson.h"
 #include "page/layout/PageLayout.h"
-#include "page/reader/PageLoader.h"
+#include "page/model/PageJson.h"
 #include "page/model/PageModel.h"
+#include "page/reader/PageLoader.h"
 #include "page/reader/PageReader.h"
-#include "page/draw/RenderPage.h"
 #include "platform/core/Files.h"
 #include "platform/core/MessageRecorder.h"
 #include "platform/core/Messages.h"
@@ -76,8 +76,8 @@ bool ParseOptions(int argc, char** argv, TOptions& o) {
     } else if (arg == "--cond" && hasValue) {
       o.conditions.push_back(vyr::Utf8ToCp1252(argv[++i]));
     } else if (arg == "--size" && hasValue) {
-      if (std::sscanf(argv[++i], "%dx%d", &o.width, &o.height) != 2 || o.width < 1 || o.height < 1 ||
-          o.width > 10000 || o.height > 10000)
+      if (std::sscanf(argv[++i], "%dx%d", &o.width, &o.height) != 2 || o.width < 1 || o.height < 1 || o.width > 10000 ||
+          o.height > 10000)
         return false;
     } else if (arg == "--width" && hasValue) {
       if (!number(o.width)) return false;

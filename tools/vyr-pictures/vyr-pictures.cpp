@@ -116,8 +116,8 @@ QImage Arrow(int size, QColor colour) {
   p.setPen(Qt::NoPen);
   p.drawEllipse(QRectF(2, 2, size - 4, size - 4));
   p.setBrush(Qt::white);
-  p.drawPolygon(QPolygonF({QPointF(size * 0.35, size * 0.25), QPointF(size * 0.75, size * 0.5),
-                           QPointF(size * 0.35, size * 0.75)}));
+  p.drawPolygon(QPolygonF(
+      {QPointF(size * 0.35, size * 0.25), QPointF(size * 0.75, size * 0.5), QPointF(size * 0.35, size * 0.75)}));
   return img;
 }
 

@@ -41,8 +41,7 @@ class ControlFixture : public ::testing::Test {
   }
   // Moves the mouse over the page with the given buttons held.
   void MoveMouse(QPoint at, Qt::MouseButtons held = Qt::NoButton) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), page.mapToGlobal(QPointF(at)), Qt::NoButton, held,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), page.mapToGlobal(QPointF(at)), Qt::NoButton, held, Qt::NoModifier);
     QApplication::sendEvent(&page, &move);
   }
   // Waits (processing events) until the condition holds or the time is up.

@@ -36,10 +36,10 @@ class FollowLinkTest : public ControlFixture {
 
 struct TargetCase {
   const char* target;
-  const char* file;      // the page shown afterwards
-  const char* command;   // the last command the owner got, "" = none
-  const char* opened;    // what the desktop was asked to open, "" = nothing
-  const char* message;   // the start of the message shown, "" = none
+  const char* file;     // the page shown afterwards
+  const char* command;  // the last command the owner got, "" = none
+  const char* opened;   // what the desktop was asked to open, "" = nothing
+  const char* message;  // the start of the message shown, "" = none
 };
 
 TEST_F(FollowLinkTest, EveryKindOfTarget) {
@@ -137,10 +137,10 @@ TEST_F(FollowLinkTest, MouseInputDuringCommandIsDropped) {
     QTest::mouseClick(p, Qt::LeftButton, {}, link);  // arrives while input is off
     // and a click still waiting in the queue when the handler returns
     const QPointF at(link), global(p->mapToGlobal(link));
-    QCoreApplication::postEvent(p, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                                   Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(p, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                                   Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        p, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        p, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
   };
   page.FollowLink("\xA7warte", {});
   QTest::qWait(20);

@@ -45,7 +45,9 @@ TEST_F(NavigationTest, ClicksHitWordsPicturesMapsAndBoxes) {
 }
 
 TEST_F(NavigationTest, LeftAndRightButtonTargets) {
-  Page("a.html", "<a href=\"b.html\xB0" "rechts.html\">zwei Ziele</a> <a href=\"c.html\">nur links</a>");
+  Page("a.html",
+       "<a href=\"b.html\xB0"
+       "rechts.html\">zwei Ziele</a> <a href=\"c.html\">nur links</a>");
   ASSERT_TRUE(Open("a.html"));
   Click("b.html\xB0rechts.html", Qt::RightButton);
   EXPECT_EQ(page.XFile(), "rechts.html");
@@ -122,7 +124,8 @@ TEST_F(NavigationTest, HoverChangesCursorLookAndReportsTheLink) {
   const QPoint p = At("b.html");
   bool red = false;
   for (int x = p.x() - 10; x < p.x() + 10; ++x)
-    for (int y = p.y() - 6; y < p.y() + 6; ++y) red |= shown.pixelColor(x, y).red() > 200 && shown.pixelColor(x, y).green() < 80;
+    for (int y = p.y() - 6; y < p.y() + 6; ++y)
+      red |= shown.pixelColor(x, y).red() > 200 && shown.pixelColor(x, y).green() < 80;
   EXPECT_TRUE(red);
   QTest::mouseMove(&page, QPoint(390, 290));
   EXPECT_EQ(page.cursor().shape(), Qt::ArrowCursor);

@@ -9,10 +9,10 @@ namespace {
 TEST(WordListTest, EntriesFromDrawnWords) {
   TWordList list;
   list.Add("(Haus),", {0, 0, 40, 20}, false);
-  list.Add("\"in", {50, 0, 60, 20}, false);   // a <W> group: one entry, a rectangle each
+  list.Add("\"in", {50, 0, 60, 20}, false);  // a <W> group: one entry, a rectangle each
   list.Add("front", {65, 0, 90, 20}, true);
   list.Add("of.\"", {95, 0, 110, 20}, true);
-  list.Add("don", {0, 30, 30, 50}, false);     // glued to the word before: no blank
+  list.Add("don", {0, 30, 30, 50}, false);  // glued to the word before: no blank
   list.Add("'t!", {30, 30, 40, 50}, false);
   list.Add(" ", {40, 30, 44, 50}, false);      // a blank is no entry
   list.Add("[...]", {50, 30, 70, 50}, false);  // nothing left of it: no entry

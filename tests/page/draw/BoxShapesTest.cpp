@@ -169,10 +169,8 @@ TEST(Boxes, RandomBandsAreWholeRowsInsideTheBox) {
       const bool inside = x >= 2 && x < 12;
       ASSERT_EQ(PixelOf(img, x, y) == kBlack, inked && inside) << x << "," << y;
     }
-    if (y < 5 || y >= 45)
-      EXPECT_FALSE(inked) << y;
-    else
-      bands += inked, gaps += !inked;
+    if (y < 5 || y >= 45) EXPECT_FALSE(inked) << y;
+    else bands += inked, gaps += !inked;
   }
   EXPECT_GT(bands, 0);
   EXPECT_GT(gaps, 0);

@@ -10,15 +10,15 @@
 #include <string_view>
 
 #include "page/draw/Blend.h"
-#include "page/layout/FontMetrics.h"
 #include "page/draw/PageDraw.h"
+#include "page/layout/FontMetrics.h"
 #include "page/layout/PageLayout.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageReader.h"
 #include "platform/core/Files.h"
 #include "platform/core/MessageRecorder.h"
-#include "tests/common/TempDir.h"
 #include "tests/common/Pixels.h"
+#include "tests/common/TempDir.h"
 
 namespace vyr::test {
 
@@ -71,13 +71,17 @@ class DrawTest : public ::testing::Test {
     return n;
   }
   // Pixels of exactly this colour.
-  static int Count(const QImage& img, const QRect& rect, int32_t colour) { return CountBy(img, rect, colour, 0, false); }
+  static int Count(const QImage& img, const QRect& rect, int32_t colour) {
+    return CountBy(img, rect, colour, 0, false);
+  }
   // Pixels near the colour (anti-aliased text).
   static int CountNear(const QImage& img, const QRect& rect, int32_t colour, int tolerance = 60) {
     return CountBy(img, rect, colour, tolerance, false);
   }
   // Pixels far from the colour.
-  static int CountOther(const QImage& img, const QRect& rect, int32_t colour) { return CountBy(img, rect, colour, 200, true); }
+  static int CountOther(const QImage& img, const QRect& rect, int32_t colour) {
+    return CountBy(img, rect, colour, 200, true);
+  }
 
   // The n-th element of a kind and its laid-out rectangle.
   int32_t IndexOf(TElementKind kind, int n = 0) const {

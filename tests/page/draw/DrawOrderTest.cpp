@@ -39,7 +39,7 @@ TEST_F(DrawTest, BoxesPicturesBoxesOnTopAndTextAreDrawnInThatOrder) {
   SolidPicture("rot.bmp", 30, 30, kRed);
   Draw("<box coords=0,0,200,100 color=#0000ff><img src=\"rot.bmp\">");
   const QRect pic = PictureRect();
-  EXPECT_EQ(At(pic.center().x(), pic.center().y()), kRed);   // the picture covers the box
+  EXPECT_EQ(At(pic.center().x(), pic.center().y()), kRed);  // the picture covers the box
   EXPECT_EQ(At(pic.right() + 5, pic.center().y()), kBlue);
   Draw("<box coords=0,0,200,100 color=#0000ff top><img src=\"rot.bmp\"> <inv>XX</inv>");
   EXPECT_EQ(At(pic.center().x(), pic.center().y()), kBlue);  // the box on top covers the picture
@@ -64,8 +64,11 @@ TEST_F(DrawTest, EveryBoxShapeIsDrawnInsideItsRectangle) {
   const struct {
     const char* shape;
     bool corner;
-  } cases[] = {{"", true}, {"shape=roundrect radius=20", false}, {"shape=ellipse", false},
-               {"shape=3d offset=5 bwidth=2 bcolor=#000000", true}, {"shape=random radius=6", true}};
+  } cases[] = {{"", true},
+               {"shape=roundrect radius=20", false},
+               {"shape=ellipse", false},
+               {"shape=3d offset=5 bwidth=2 bcolor=#000000", true},
+               {"shape=random radius=6", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shape);
     Draw(std::string("<box coords=20,20,100,80 color=#ff0000 ") + c.shape + ">");

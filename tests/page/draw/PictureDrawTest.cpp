@@ -1,7 +1,7 @@
 // Pictures on the page: plain, stretched, blended, rounded, with mouse-over
 // looks, and the picture list behind them.
-#include "page/reader/PictureList.h"
 #include "page/reader/PageReader.h"
+#include "page/reader/PictureList.h"
 #include "tests/page/draw/DrawFixture.h"
 
 namespace vyr::test {
@@ -61,7 +61,8 @@ TEST_F(DrawTest, ALinkedPictureIsDrawnWhereItsLinkAreaLies) {
   for (const char* align : {"left", "center", "right", ""}) {
     SCOPED_TRACE(align);
     // (The words are red as well: a picture that leaves its place in the line may lie under them.)
-    Draw(std::string("<font color=#ff0000>Wort <a href=\"ziel.htx\"><img src=\"rot.bmp\" align=") + align + "></a> Ende");
+    Draw(std::string("<font color=#ff0000>Wort <a href=\"ziel.htx\"><img src=\"rot.bmp\" align=") + align +
+         "></a> Ende");
     const int32_t k = IndexOf(ekPicture);
     const QRect area = QRectOf(m.LinkNames.Areas.at(static_cast<size_t>(AreaOf(k))).Rect);
     EXPECT_EQ(area, PictureRect());

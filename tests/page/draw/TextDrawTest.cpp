@@ -67,8 +67,9 @@ TEST_F(DrawTest, AFlashingLinkRunGetsItsFlashLookAndItsNormalLook) {
 }
 
 TEST_F(DrawTest, ABoxButtonShowsItsOffColoursAndKeepsItsOnColours) {
-  Draw("<box coords=20,20,120,40 href=\"ziel.htx\" oncolor=#ff0000 offcolor=#0000ff oncol2=#ffffff "
-       "offcol2=#ffff00>Knopf");
+  Draw(
+      "<box coords=20,20,120,40 href=\"ziel.htx\" oncolor=#ff0000 offcolor=#0000ff oncol2=#ffffff "
+      "offcol2=#ffff00>Knopf");
   ASSERT_GE(m.Boxes.at(0).FlashArea, 0);
   const auto area = static_cast<size_t>(m.Boxes[0].FlashArea);
   const TAreaBitmaps& b = r.AreaBitmaps.at(area);

@@ -47,7 +47,8 @@ TEST_P(BadInputTest, PageWorksAndEveryExerciseCanBeShownSolved) {
   // Grab whatever lies in the tray and on the sentence rows, drag it across the page.
   for (const QPoint from : {QPoint(100, 355), QPoint(350, 355), QPoint(30, 105), QPoint(400, 300)}) {
     Press(from, Qt::LeftButton);
-    for (const QPoint to : {QPoint(10, 10), QPoint(799, 571), QPoint(-50, 900), QPoint(120, 40)}) MoveMouse(to, Qt::LeftButton);
+    for (const QPoint to : {QPoint(10, 10), QPoint(799, 571), QPoint(-50, 900), QPoint(120, 40)})
+      MoveMouse(to, Qt::LeftButton);
     Press(QPoint(120, 40), Qt::NoButton);
     EXPECT_FALSE(page.Dragging());
   }
@@ -68,13 +69,15 @@ const BadPage kBadPages[] = {
     {"SameWordInEveryPlace", "<p>" + Repeated("<a drag>the</a> x ", 6) + "</p><klotz falsch=\"the\">", 0},
     {"ThousandsOfDragWords", "<p>" + Repeated("<a drag>word</a> ", 2000) + "</p>", 0},
     {"ThousandsOfGaps", Repeated("<a gap lsg=\"\">w</a> ", 2000), 1},
-    {"GapsWithoutSolutionOrHelp", "<a gap>x</a> <a gap lsg=\";\" help=\"*\">y</a> <edit help=\"*\" coords=10,100,80,20>", 0},
+    {"GapsWithoutSolutionOrHelp",
+     "<a gap>x</a> <a gap lsg=\";\" help=\"*\">y</a> <edit help=\"*\" coords=10,100,80,20>", 0},
     {"SentenceOfOneWord", "<satz teile=\"Hello\" coords=20,100,300,24>", 0},
     {"SentenceWithEmptyParts", "<satz teile=\"a // b / \" coords=20,100,300,24>", 0},
     {"SentenceOfNothing", "<satz teile=\" / / \" coords=20,100,300,24><satz teile=\"\" coords=20,150,300,24>", 0},
     {"SentenceWithoutRoom", "<satz teile=\"a / b / c\" coords=20,100,0,0><satz teile=\"a / b\" coords=0,0,10,10>", 0},
     {"SentenceWiderThanThePage", "<satz teile=\"" + Repeated("longword / ", 80) + "end\" coords=20,100,700,24>", 0},
-    {"ChoiceWithoutAnswers", "<multiple coords=10,10,100,20 dim=5,5 txt=\"\"><multiple coords=10,10,100,20 dim=0,0 txt=\"a|b\">", 0},
+    {"ChoiceWithoutAnswers",
+     "<multiple coords=10,10,100,20 dim=5,5 txt=\"\"><multiple coords=10,10,100,20 dim=0,0 txt=\"a|b\">", 0},
     {"ChoiceWithMoreAnswersThanCells", "<multiple coords=10,10,100,20 dim=1,1 txt=\"a|b|c|a\">", 0},
 };
 

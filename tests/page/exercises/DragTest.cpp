@@ -118,8 +118,9 @@ TEST_F(DragTest, PressBesideTheBlocksStartsNothing) {
 }
 
 TEST_F(DragTest, DragCursorOverBlocksAndSentencePartsHandOverLinks) {
-  OpenPage("<p>A <a drag>cat</a> and <a href=\"b.html\">a link</a>.</p>"
-           "<satz teile=\"I / am\" coords=20,200,300,24>");
+  OpenPage(
+      "<p>A <a drag>cat</a> and <a href=\"b.html\">a link</a>.</p>"
+      "<satz teile=\"I / am\" coords=20,200,300,24>");
   MoveMouse(Block("cat")->Rect.center());
   EXPECT_EQ(page.cursor().shape(), Qt::OpenHandCursor);
   MoveMouse(page.SentenceTasks()[0].Parts[1].Rect.center());

@@ -25,14 +25,14 @@ TEST_P(NearMatchTest, GivesTheCharactersRight) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, NearMatchTest,
-                         testing::Values(TMatchCase{"hause", "house", "huse"},       // ending wins
-                                         TMatchCase{"cafe", "café", "caf"},          // beginning capped at l-2
-                                         TMatchCase{"house", "house", "house"},      // cap leaves two for the ending
-                                         TMatchCase{"", "house", ""},                // empty answer
-                                         TMatchCase{"house", "", ""},                // empty solution
-                                         TMatchCase{"hosue", "house", "hose"},       // swapped letters: first chain wins
-                                         TMatchCase{"xyz", "house", ""},             // nothing in common
-                                         TMatchCase{"Haus", "house", "us"},          // case counts
+                         testing::Values(TMatchCase{"hause", "house", "huse"},   // ending wins
+                                         TMatchCase{"cafe", "café", "caf"},      // beginning capped at l-2
+                                         TMatchCase{"house", "house", "house"},  // cap leaves two for the ending
+                                         TMatchCase{"", "house", ""},            // empty answer
+                                         TMatchCase{"house", "", ""},            // empty solution
+                                         TMatchCase{"hosue", "house", "hose"},   // swapped letters: first chain wins
+                                         TMatchCase{"xyz", "house", ""},         // nothing in common
+                                         TMatchCase{"Haus", "house", "us"},      // case counts
                                          TMatchCase{"beautifull", "beautiful", "beautiful"},
                                          TMatchCase{"elefant", "elephant", "eleant"},
                                          TMatchCase{"recieve", "receive", "recive"}));
@@ -132,8 +132,8 @@ TEST(EvaluateAnswer, LongestAcceptedMatchWinsFirstOnTies) {
 TEST(EvaluateAnswer, FarAnswerIsWipedAndFifthFailureGivesUp) {
   int attempts = 0;
   const std::vector<std::string> lsg{"house"};
-  const TAnswerResult expected[] = {TAnswerResult::Wiped, TAnswerResult::NearMiss, TAnswerResult::Wiped,
-                                    TAnswerResult::NearMiss, TAnswerResult::GaveUp, TAnswerResult::Emptied};
+  const TAnswerResult expected[] = {TAnswerResult::Wiped,    TAnswerResult::NearMiss, TAnswerResult::Wiped,
+                                    TAnswerResult::NearMiss, TAnswerResult::GaveUp,   TAnswerResult::Emptied};
   const char* answers[] = {"xyz", "hause", "qq", "huose", "hause", "hause"};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(EvaluateAnswer(answers[i], lsg, attempts).Result, expected[i]) << i;
@@ -213,7 +213,7 @@ TEST(TypedText, ControlsDroppedMissingCharactersBecomeQuestionMarks) {
   EXPECT_TRUE(IsTypedCharAccepted(' '));
   EXPECT_TRUE(IsTypedCharAccepted('é'));
   EXPECT_EQ(FilterTypedText(u"a\u0007b\u007f"_qs), "ab");
-  EXPECT_EQ(FilterTypedText(u"\u20ac\u0416"_qs), "\x80?");    // euro sign exists, Cyrillic does not
+  EXPECT_EQ(FilterTypedText(u"\u20ac\u0416"_qs), "\x80?");                     // euro sign exists, Cyrillic does not
   EXPECT_EQ(FilterTypedText(QString::fromUtf8("x\xF0\x9F\x98\x80y")), "x?y");  // one "?" per emoji
 }
 
@@ -240,9 +240,24 @@ TEST(PageRules, ReactionWithExtensionIsAPage) {
 }
 
 TEST(PageRules, FieldPointSizeOverAWord) {
-  const std::pair<int, int> table[] = {{3, 0},   {7, 0},   {16, 9},  {17, 9},  {18, 10}, {19, 10}, {20, 13},
-                                       {23, 13}, {24, 15}, {29, 15}, {30, 17}, {31, 17}, {32, 19}, {36, 19},
-                                       {40, 23}, {48, 29}, {8, kMinFieldPointSize}, {15, kMinFieldPointSize}};
+  const std::pair<int, int> table[] = {{3, 0},
+                                       {7, 0},
+                                       {16, 9},
+                                       {17, 9},
+                                       {18, 10},
+                                       {19, 10},
+                                       {20, 13},
+                                       {23, 13},
+                                       {24, 15},
+                                       {29, 15},
+                                       {30, 17},
+                                       {31, 17},
+                                       {32, 19},
+                                       {36, 19},
+                                       {40, 23},
+                                       {48, 29},
+                                       {8, kMinFieldPointSize},
+                                       {15, kMinFieldPointSize}};
   for (const auto& [size, pt] : table) EXPECT_EQ(GapFieldPointSize(size), pt) << size;
 }
 

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
 
-#include "page/widgets/ColorButton.h"
 #include "page/control/PageControl.h"
 #include "page/exercises/TypingField.h"
+#include "page/widgets/ColorButton.h"
 #include "platform/core/Random.h"
-#include "text/Cp1252.h"
 #include "tests/page/exercises/ExerciseFixture.h"
+#include "text/Cp1252.h"
 
 namespace vyr::test {
 namespace {
@@ -59,7 +59,8 @@ TEST_F(PageExercisesTest, GapFieldCoversItsWordAndBecomesPlainTextWhenRight) {
 }
 
 TEST_F(PageExercisesTest, CompletionOnlyWhenTheLastFieldIsDone) {
-  Page("a.html", "<a gap lsg=\"one\">__</a> <a gap lsg=\"two\">__</a> <edit coords=\"10,100,80,24\" lsg=\"three ; 3\">");
+  Page("a.html",
+       "<a gap lsg=\"one\">__</a> <a gap lsg=\"two\">__</a> <edit coords=\"10,100,80,24\" lsg=\"three ; 3\">");
   ASSERT_TRUE(Open("a.html"));
   ASSERT_EQ(page.TypingFields().size(), 3u);
   EXPECT_EQ(Field(2)->geometry(), QRect(10, 100, 80, 24));
@@ -153,7 +154,8 @@ void ClickAnswer(TXPage& page, const std::string& answer) {
   for (const TLinkArea& a : m.LinkNames.Areas) {
     if (a.Element < 0 || static_cast<size_t>(a.Element) >= m.Elements.size()) continue;
     if (m.Elements[static_cast<size_t>(a.Element)].Text != answer) continue;
-    QTest::mouseClick(&page, Qt::LeftButton, {}, QPoint((a.Rect.Left + a.Rect.Right) / 2, (a.Rect.Top + a.Rect.Bottom) / 2));
+    QTest::mouseClick(&page, Qt::LeftButton, {},
+                      QPoint((a.Rect.Left + a.Rect.Right) / 2, (a.Rect.Top + a.Rect.Bottom) / 2));
     return;
   }
   ADD_FAILURE() << "no answer " << answer;

@@ -35,7 +35,8 @@ class SolveAllTest : public ExerciseFixture {
     std::vector<std::pair<int, std::string>> found;
     const TWordList& words = page.WordList();
     for (const TWordRect& r : words.Rects())
-      if (r.Rect.Top <= y && y <= r.Rect.Bottom) found.emplace_back(r.Rect.Left, words.Texts()[static_cast<size_t>(r.Text)]);
+      if (r.Rect.Top <= y && y <= r.Rect.Bottom)
+        found.emplace_back(r.Rect.Left, words.Texts()[static_cast<size_t>(r.Text)]);
     std::sort(found.begin(), found.end());
     std::string out;
     for (const auto& [x, w] : found) out += (out.empty() ? "" : " ") + w;
@@ -70,9 +71,9 @@ TEST_F(SolveAllTest, SentencesArePutInOrderPartByPartThenStandAsWords) {
     const char* sentence;
   };
   const Case cases[] = {
-      {"Hello", "Hello"},                                            // one part: nothing to exchange
-      {"Good / morning", "Good morning"},                            // two parts
-      {"I / am / very / glad", "I am very glad"},                    // four: random pairs until right
+      {"Hello", "Hello"},                                                    // one part: nothing to exchange
+      {"Good / morning", "Good morning"},                                    // two parts
+      {"I / am / very / glad", "I am very glad"},                            // four: random pairs until right
       {"the / cat / saw / the / dog / today", "the cat saw the dog today"},  // six, a word twice
       {"My brother / has got / a new bike / and / I / too", "My brother has got a new bike and I too"},
   };

@@ -12,7 +12,6 @@ struct TAlignCase {
 };
 std::ostream& operator<<(std::ostream& out, const TAlignCase& c) { return out << c.markup; }
 
-
 class LineStart : public LayoutTest, public ::testing::WithParamInterface<TAlignCase> {};
 
 TEST_P(LineStart, FollowsTheAlignment) {

@@ -1,7 +1,7 @@
 // Real fonts: the page's height rule, the faces standing in for the ones
 // pages are written for, tracking, one font per font block.
-#include <QFontInfo>
 #include <gtest/gtest.h>
+#include <QFontInfo>
 
 #include "page/layout/FontMetrics.h"
 

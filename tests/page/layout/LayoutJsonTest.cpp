@@ -12,7 +12,9 @@ namespace {
 using LayoutJson = LayoutTest;
 
 TEST_F(LayoutJson, DescribesElementsLinesLinksAndThePageHeight) {
-  Lay("<a href=\"\xFC" "ber.htx\">\xDC" "ber</a> \"x\"<br><box coords=10,100,50>a b c");
+  Lay("<a href=\"\xFC"
+      "ber.htx\">\xDC"
+      "ber</a> \"x\"<br><box coords=10,100,50>a b c");
   const std::string json = LayoutToJson(m, l);
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);

@@ -54,7 +54,6 @@ struct TLongWordCase {
 };
 std::ostream& operator<<(std::ostream& out, const TLongWordCase& c) { return out << c.markup; }
 
-
 class LongWord : public LayoutTest, public ::testing::WithParamInterface<TLongWordCase> {};
 
 TEST_P(LongWord, StandsAloneWithoutAnEmptyLine) {

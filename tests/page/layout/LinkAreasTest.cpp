@@ -44,7 +44,6 @@ struct TPictureCase {
 };
 std::ostream& operator<<(std::ostream& out, const TPictureCase& c) { return out << c.align; }
 
-
 class PictureArea : public LayoutTest, public ::testing::WithParamInterface<TPictureCase> {};
 
 TEST_P(PictureArea, LiesWhereThePictureIsDrawn) {

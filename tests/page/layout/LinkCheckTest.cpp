@@ -1,12 +1,12 @@
 // The link check on good and bad pages.
+#include <gtest/gtest.h>
 #include "page/layout/FontMetrics.h"
 #include "page/layout/LinkCheck.h"
 #include "page/layout/PageLayout.h"
-#include "page/reader/PageLoader.h"
 #include "page/model/PageModel.h"
+#include "page/reader/PageLoader.h"
 #include "platform/core/MessageRecorder.h"
 #include "tests/common/TempDir.h"
-#include <gtest/gtest.h>
 
 namespace vyr::test {
 namespace {
@@ -35,10 +35,12 @@ TEST_F(LinkCheckTest, GoodLinksOfEveryKind) {
       "<alias #a=\"da.html\" #leer=\"\"><checkbox name=\"k\">"
       "<a href=\"da.html\">1</a><a href=\"da.html@Notiz\">2</a><a href=\"@nur Notiz\">3</a>"
       "<a hot=\"heiß\">4</a><a href=\"#a\">5</a><a href=\"#leer\">6</a><a href=\"\xA7[cmd]da.html\">7</a>"
-      "<a href=\"\xA7[cmd]\">8</a><a href=\"\xA7" "cmd\">9</a><a href=\"http://x.de\">10</a><a href=\"-\">11</a>"
+      "<a href=\"\xA7[cmd]\">8</a><a href=\"\xA7"
+      "cmd\">9</a><a href=\"http://x.de\">10</a><a href=\"-\">11</a>"
       "<a href=\"?word\">12</a><a href=\"+\">13</a><a href=\"ex\">14</a><a href=\"END\">15</a>"
       "<a href=\"EX PICK=2 FILE=kurs.vyr\">16</a><a href=\"ton.wav\">17</a>"
-      "<a href=\"da.html\xB0" "da.html\">18</a>"
+      "<a href=\"da.html\xB0"
+      "da.html\">18</a>"
       "<map name=\"m\"><area shape=rect coords=\"0,0,5,5\" href=\"da.html\"></map><img src=\"%5x5=x\" usemap=\"m\">");
   EXPECT_TRUE(bad.empty()) << bad.front().Name;
 }
@@ -47,7 +49,8 @@ TEST_F(LinkCheckTest, BadLinksWithTheirTargets) {
   dir.file("da.html", "x");
   const auto bad = Check(
       "<a href=\"weg.html@mit Notiz\">1</a><a href=\"\xA7[cmd]weg2.html\">2</a>"
-      "<a href=\"EX FILE=fehlt.vyr\">3</a><a href=\"da.html\xB0" "rechts.html\">4</a>"
+      "<a href=\"EX FILE=fehlt.vyr\">3</a><a href=\"da.html\xB0"
+      "rechts.html\">4</a>"
       "<box coords=0,0,10,10 href=\"kasten.htx\"></box><body wait=\"10,zeit.html\">");
   ASSERT_EQ(bad.size(), 6u);
   EXPECT_EQ(bad[0].Name, "kasten.htx");  // box areas come first

@@ -100,11 +100,31 @@ TEST_F(Robustness, ExtremeValuesInTheFormatEnd) {
 }
 
 TEST_F(Robustness, RandomMarkupEnds) {
-  const char* pieces[] = {"wort ", "<br>", "<p>", "<block>", "<center>", "<right>", "<X5>", "<X!3>", "<X-20>",
-                          "<box coords=20,40,60>", "<box coords=0,0,0,0>", "<ellipse coords=50,50,20>",
-                          "<font linespace=-40>", "<font size=1>", "<font size=7>", "<pre>", "</pre>",
-                          "<img src=\"%30x10=b\" align=x>", "<a href=\"x.htx\">", "</a>", "<a gap lsg=\"x\" help=\"\">",
-                          "<a drag>", "<checkbox>", "sehrlangeswortohneende", "  "};
+  const char* pieces[] = {"wort ",
+                          "<br>",
+                          "<p>",
+                          "<block>",
+                          "<center>",
+                          "<right>",
+                          "<X5>",
+                          "<X!3>",
+                          "<X-20>",
+                          "<box coords=20,40,60>",
+                          "<box coords=0,0,0,0>",
+                          "<ellipse coords=50,50,20>",
+                          "<font linespace=-40>",
+                          "<font size=1>",
+                          "<font size=7>",
+                          "<pre>",
+                          "</pre>",
+                          "<img src=\"%30x10=b\" align=x>",
+                          "<a href=\"x.htx\">",
+                          "</a>",
+                          "<a gap lsg=\"x\" help=\"\">",
+                          "<a drag>",
+                          "<checkbox>",
+                          "sehrlangeswortohneende",
+                          "  "};
   std::mt19937 random(5);
   for (int round = 0; round < 100; ++round) {
     std::string page;

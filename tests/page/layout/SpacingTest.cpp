@@ -13,7 +13,6 @@ struct TSpacingCase {
 };
 std::ostream& operator<<(std::ostream& out, const TSpacingCase& c) { return out << c.font; }
 
-
 class LineStep : public LayoutTest, public ::testing::WithParamInterface<TSpacingCase> {};
 
 TEST_P(LineStep, FollowsTheLineSpacing) {

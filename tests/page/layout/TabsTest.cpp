@@ -13,7 +13,6 @@ struct TTabCase {
 };
 std::ostream& operator<<(std::ostream& out, const TTabCase& c) { return out << c.markup; }
 
-
 class TabStop : public LayoutTest, public ::testing::WithParamInterface<TTabCase> {};
 
 TEST_P(TabStop, IsMeasuredFromTheColumnsLeftEdge) {

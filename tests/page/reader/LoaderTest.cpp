@@ -4,9 +4,9 @@
 
 #include <cstdlib>
 
-#include "page/sources/HyperBase.h"
-#include "page/reader/PageLoader.h"
 #include "page/model/PageModel.h"
+#include "page/reader/PageLoader.h"
+#include "page/sources/HyperBase.h"
 #include "page/sources/PageName.h"
 #include "platform/core/Files.h"
 #include "platform/core/MessageRecorder.h"
@@ -77,11 +77,10 @@ TEST_F(LoaderTest, LoadsEveryKindByNameAndSetsTheLocation) {
     const char* words;
     const char* file;
   };
-  for (const Case& c : {Case{"sub/WÖRTERBUCH.htx", "Wörter gepackt", "WÖRTERBUCH.htx"},
-                        Case{"b.hvyr", "hvyr gepackt", "b.hvyr"},
-                        Case{"C.HTX@Hinweis", "groß geschrieben ungepackt", "C.HTX"},
-                        Case{"..\\sub\\d.html", "html ungepackt", "d.html"},
-                        Case{"\\e.txt", "text ungepackt", "e.txt"}}) {
+  for (const Case& c :
+       {Case{"sub/WÖRTERBUCH.htx", "Wörter gepackt", "WÖRTERBUCH.htx"}, Case{"b.hvyr", "hvyr gepackt", "b.hvyr"},
+        Case{"C.HTX@Hinweis", "groß geschrieben ungepackt", "C.HTX"},
+        Case{"..\\sub\\d.html", "html ungepackt", "d.html"}, Case{"\\e.txt", "text ungepackt", "e.txt"}}) {
     history.clear();
     ASSERT_TRUE(loader.SetXFile(c.name)) << c.name;
     EXPECT_EQ(Words(), c.words) << c.name;
@@ -121,7 +120,8 @@ TEST_F(LoaderTest, FailuresKeepTheOldPageAndLocation) {
 
 TEST_F(LoaderTest, MissingFileMessageNamesTheResolvedPath) {
   EXPECT_FALSE(loader.SetXFile("..\\nirgends.htx"));
-  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Die Datei \"" + ParentDirectory(dir.path()) + "nirgends.htx\" wurde nicht gefunden!"});
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Die Datei \"" + ParentDirectory(dir.path()) +
+                                                       "nirgends.htx\" wurde nicht gefunden!"});
 }
 
 TEST_F(LoaderTest, EmptyNameGivesAnEmptyPageAndDollarPagesKeepTheLocation) {
@@ -148,11 +148,13 @@ TEST_F(LoaderTest, XPathFallsBackToTheProgramDirectory) {
 TEST_F(LoaderTest, IncludesReadIntoThePageAndMissingOnesAreReported) {
   Page("teil.htx", "<b>eingebunden</b>");
   Page("inc\\tief.html", "ganz tief");
-  Page("seite.html", "vorher <INCLUDE HREF=\"teil.htx\"> mitte <INCLUDE HREF=\"inc/tief.html\"> "
-                     "<INCLUDE HREF=\"fehlt.htx\"> nachher");
+  Page("seite.html",
+       "vorher <INCLUDE HREF=\"teil.htx\"> mitte <INCLUDE HREF=\"inc/tief.html\"> "
+       "<INCLUDE HREF=\"fehlt.htx\"> nachher");
   ASSERT_TRUE(loader.SetXFile("seite.html"));
   EXPECT_EQ(Words(), "vorher eingebunden mitte ganz tief nachher");
-  EXPECT_EQ(messages.texts(), std::vector<std::string>{"INCLUDE-Datei wurde nicht gefunden " + dir.path() + "fehlt.htx!!!"});
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"INCLUDE-Datei wurde nicht gefunden " + dir.path() + "fehlt.htx!!!"});
 }
 
 TEST_F(LoaderTest, BrokenIncludeIsReportedOnceAndReadingGoesOn) {
@@ -184,7 +186,8 @@ TEST_F(LoaderTest, EndlessIncludeChainsStopWithOneMessage) {
   // a long chain of distinct files ends at the depth limit
   messages.clear();
   for (int i = 0; i < 40; ++i)
-    Page("k" + std::to_string(i) + ".html", std::to_string(i) + " <INCLUDE HREF=\"k" + std::to_string(i + 1) + ".html\">");
+    Page("k" + std::to_string(i) + ".html",
+         std::to_string(i) + " <INCLUDE HREF=\"k" + std::to_string(i + 1) + ".html\">");
   loader.SetXPath(dir.path());
   ASSERT_TRUE(loader.SetXFile("k0.html"));
   EXPECT_EQ(messages.shown().size(), 1u);
@@ -214,7 +217,7 @@ TEST_F(LoaderTest, CallWithoutPickAsksTheFilesNumber) {
   EXPECT_FALSE(model.BuildingExercisePage);
   EXPECT_EQ(model.Aliases.Get("#next"), "ex");
   EXPECT_EQ(history, std::vector<std::string>{dir.path() + "start.htx"});
-  EXPECT_EQ(loader.XFile(), "start.htx");  // the calling page stays the current file
+  EXPECT_EQ(loader.XFile(), "start.htx");          // the calling page stays the current file
   EXPECT_EQ(loader.ContinueTarget(), "menu.htx");  // the calling page's alias
 
   model.Multiple.Answered = true;
@@ -287,7 +290,8 @@ TEST_F(LoaderTest, BrokenCallsAreReportedAndKeepTheExercise) {
   EXPECT_NE(messages.texts()[0].find("Falsches Format (Anzahl)"), std::string::npos);
   messages.clear();
   EXPECT_FALSE(loader.ContainerCall("EX FILE=fehlt.vyr"));
-  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Die Datei \"" + dir.path() + "fehlt.vyr\" wurde nicht gefunden!"});
+  EXPECT_EQ(messages.texts(),
+            std::vector<std::string>{"Die Datei \"" + dir.path() + "fehlt.vyr\" wurde nicht gefunden!"});
   messages.clear();
   EXPECT_FALSE(loader.ContainerCall("EX FILE=seite.htx"));  // not a container: nothing more happens
   EXPECT_TRUE(messages.shown().empty());

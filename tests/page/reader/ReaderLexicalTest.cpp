@@ -20,24 +20,20 @@ TEST_P(Lexical, ReadsAs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Lexical,
-    ::testing::Values(
-        Case{"a<<b", "a|<b"},                        // "<<" is one "<" at the start of a word
-        Case{"<<<<b", "<|<b"},
-        Case{"&lt;&gt;", "<&gt;"},                   // only the first entity of a word
-        Case{"&Auml;rger &auml;rger", "Ärger|_|ärger"},  // names are case-sensitive
-        Case{"&foo;x &nil;y z&amp", "x|_|y|_|z&"},   // unknown names and "nil" vanish
-        Case{"&yuml;&nbsp;", "\xFF&nbsp;"},
-        Case{"   a  \r\n\t b ", "a|_|b"},            // a run of blanks counts once; none at the start
-        Case{"a <p> b<br>\r\nc", "a|P|_|b|BR|c"},    // none directly after <P> or <BR>
-        Case{"a <box coords=1,2,3,4> b", "a|BOX|_|b"},
-        Case{"a <b> <i> b", "a|_|b"},                // one space, however many blanks and tags
-        Case{"a <p", "a"},                           // a "<" without ">" ends reading
-        Case{"a<", "a"},
-        Case{"price: 5$", "price:|_|5$"},            // "$" inside a word is a character
-        Case{"<!-- a comment <b> -->x", "-->x"},     // a comment ends at the first ">"
-        Case{"<!DOCTYPE html><html>x</html>", "x"},
-        Case{"<unknown attr=1>x</unknown>", "x"},
-        Case{"<b\rclass=x>y", "y"}));
+    ::testing::Values(Case{"a<<b", "a|<b"},                              // "<<" is one "<" at the start of a word
+                      Case{"<<<<b", "<|<b"}, Case{"&lt;&gt;", "<&gt;"},  // only the first entity of a word
+                      Case{"&Auml;rger &auml;rger", "Ärger|_|ärger"},    // names are case-sensitive
+                      Case{"&foo;x &nil;y z&amp", "x|_|y|_|z&"},         // unknown names and "nil" vanish
+                      Case{"&yuml;&nbsp;", "\xFF&nbsp;"},
+                      Case{"   a  \r\n\t b ", "a|_|b"},          // a run of blanks counts once; none at the start
+                      Case{"a <p> b<br>\r\nc", "a|P|_|b|BR|c"},  // none directly after <P> or <BR>
+                      Case{"a <box coords=1,2,3,4> b", "a|BOX|_|b"},
+                      Case{"a <b> <i> b", "a|_|b"},                       // one space, however many blanks and tags
+                      Case{"a <p", "a"},                                  // a "<" without ">" ends reading
+                      Case{"a<", "a"}, Case{"price: 5$", "price:|_|5$"},  // "$" inside a word is a character
+                      Case{"<!-- a comment <b> -->x", "-->x"},            // a comment ends at the first ">"
+                      Case{"<!DOCTYPE html><html>x</html>", "x"}, Case{"<unknown attr=1>x</unknown>", "x"},
+                      Case{"<b\rclass=x>y", "y"}));
 
 TEST_F(ReaderTest, ANulByteEndsTheText) {
   const std::string text("eins zwei\0drei", 14);
@@ -48,8 +44,8 @@ TEST_F(ReaderTest, ANulByteEndsTheText) {
 TEST_F(ReaderTest, ASpaceTakesTheFormatInForceAtTheBlank) {
   Read("a <b>b</b> <i>c");
   ASSERT_EQ(Elements(), "a|_|b|_|c");
-  EXPECT_EQ(m.Elements[1].Format.Style, 0);       // written before <b>
-  EXPECT_EQ(m.Elements[3].Format.Style, 0);       // written after </b>
+  EXPECT_EQ(m.Elements[1].Format.Style, 0);  // written before <b>
+  EXPECT_EQ(m.Elements[3].Format.Style, 0);  // written after </b>
   EXPECT_EQ(m.Elements[4].Format.Style, kItalic);
 }
 

@@ -12,11 +12,12 @@ namespace {
 
 TEST_F(ReaderTest, ANewPageResetsThePageButKeepsVariablesConditionsAndStyles) {
   m.Variables.Set("user", "Anna");
-  Read("<title>Eins</title><body bgcolor=#000000 wait=\"10,x.htx\"><define $neu=\"1\"><alias #a=\"b\">"
-       "<colors rot=#ff0000><font size=6 id=GROSS><a href=\"x.htx\" key=x return>x</a>"
-       "<box coords=1,1,1,1 dest><checkbox name=\"c\"><a gap>g</a><klotz y=10 nr=6 falsch=\"f\">"
-       "<multiple coords=1,1,1,1 dim=1,1 txt=\"a\" reaction=r><input name=\"i\"><satz teile=\"a\" coords=1,1,1,1>"
-       "<button><recorder>");
+  Read(
+      "<title>Eins</title><body bgcolor=#000000 wait=\"10,x.htx\"><define $neu=\"1\"><alias #a=\"b\">"
+      "<colors rot=#ff0000><font size=6 id=GROSS><a href=\"x.htx\" key=x return>x</a>"
+      "<box coords=1,1,1,1 dest><checkbox name=\"c\"><a gap>g</a><klotz y=10 nr=6 falsch=\"f\">"
+      "<multiple coords=1,1,1,1 dim=1,1 txt=\"a\" reaction=r><input name=\"i\"><satz teile=\"a\" coords=1,1,1,1>"
+      "<button><recorder>");
   m.Bedingung.Set("gesehen", true);
   Read("Zwei");
   EXPECT_EQ(Elements(), "Zwei");
@@ -73,18 +74,19 @@ TEST_F(ReaderTest, TheJsonNamesEveryFieldAndEveryTable) {
   EXPECT_EQ(root[u"settings"_qs][u"Title"_qs].toString(), u"Grüße"_qs);
   const QJsonObject format = root[u"elements"_qs][0][u"format"_qs].toObject();
   for (const char16_t* field :
-       {u"TagCount", u"TabPos", u"BoxIndex", u"CheckIndex", u"ColumnLeft", u"BoxTop", u"ColumnWidth", u"CheckSize",
-        u"CheckGap", u"LineSpace", u"Align", u"Style", u"FontName", u"FontSize", u"Color", u"LinkColor",
-        u"BackColor", u"ClearBack", u"FlashColor", u"HotMark", u"Charset", u"LinkIndex", u"Flash", u"Tracking",
-        u"TaskIndex", u"Pre", u"PhraseId", u"PicIndex", u"PicRadius", u"PicAlpha", u"PicMode", u"PicColor",
-        u"PicHover", u"PicScale", u"PicBase", u"PicAlign", u"AltText", u"UseMap"})
+       {u"TagCount",  u"TabPos",    u"BoxIndex",  u"CheckIndex", u"ColumnLeft", u"BoxTop",   u"ColumnWidth",
+        u"CheckSize", u"CheckGap",  u"LineSpace", u"Align",      u"Style",      u"FontName", u"FontSize",
+        u"Color",     u"LinkColor", u"BackColor", u"ClearBack",  u"FlashColor", u"HotMark",  u"Charset",
+        u"LinkIndex", u"Flash",     u"Tracking",  u"TaskIndex",  u"Pre",        u"PhraseId", u"PicIndex",
+        u"PicRadius", u"PicAlpha",  u"PicMode",   u"PicColor",   u"PicHover",   u"PicScale", u"PicBase",
+        u"PicAlign",  u"AltText",   u"UseMap"})
     EXPECT_TRUE(format.contains(QString::fromUtf16(field))) << QString::fromUtf16(field).toStdString();
   EXPECT_EQ(format.size(), 38);
   const QJsonObject tables = root[u"tables"_qs].toObject();
   for (const char16_t* table :
-       {u"LinkNames", u"FixedAreas", u"Boxes", u"Pictures", u"CheckBoxes", u"Maps", u"Styles", u"Aliases", u"Keys",
-        u"ColorNames", u"Variables", u"Bedingung", u"TippAufgaben", u"DragAufgaben", u"Satzbau", u"Buttons",
-        u"InputLine", u"Multiple", u"Recorder", u"Lomo"})
+       {u"LinkNames", u"FixedAreas", u"Boxes",      u"Pictures",  u"CheckBoxes", u"Maps",         u"Styles",
+        u"Aliases",   u"Keys",       u"ColorNames", u"Variables", u"Bedingung",  u"TippAufgaben", u"DragAufgaben",
+        u"Satzbau",   u"Buttons",    u"InputLine",  u"Multiple",  u"Recorder",   u"Lomo"})
     EXPECT_TRUE(tables.contains(QString::fromUtf16(table))) << QString::fromUtf16(table).toStdString();
   EXPECT_EQ(tables[u"Variables"_qs][u"Ä"_qs].toString(), u"\"ü\"\r"_qs);
   EXPECT_EQ(tables[u"Boxes"_qs][0][u"Width"_qs].toInt(), 3);
@@ -95,11 +97,44 @@ TEST_F(ReaderTest, TheJsonNamesEveryFieldAndEveryTable) {
 
 // Pages that are not proper pages still read to an end, inside their text.
 TEST_F(ReaderTest, AnyByteStringIsAPage) {
-  const char* pieces[] = {"<", ">", "<<", "$[", "]", "$", "&", ";", " ", "\r", "\"", "=", ",", "a", "\x80", "\x9F",
-                          "<a href=\"", "<box coords=", "<font size=", "<IF ", "<ELSE>", "</IF>", "<title>",
-                          "<multiple dim=3,3 txt=\"", "<img src=\"%", "<x", "<+", "<define $a=\"$[a]", "<a gap lsg=\"",
-                          "<klotz nr=", "<checkbox ", "<ellipse coords=", "<colors a=b b=a>", "<font color=a>",
-                          "<map name=m><area shape=rect coords=\"", "<edit coords=", "<input coords=", "<satz teile=\""};
+  const char* pieces[] = {"<",
+                          ">",
+                          "<<",
+                          "$[",
+                          "]",
+                          "$",
+                          "&",
+                          ";",
+                          " ",
+                          "\r",
+                          "\"",
+                          "=",
+                          ",",
+                          "a",
+                          "\x80",
+                          "\x9F",
+                          "<a href=\"",
+                          "<box coords=",
+                          "<font size=",
+                          "<IF ",
+                          "<ELSE>",
+                          "</IF>",
+                          "<title>",
+                          "<multiple dim=3,3 txt=\"",
+                          "<img src=\"%",
+                          "<x",
+                          "<+",
+                          "<define $a=\"$[a]",
+                          "<a gap lsg=\"",
+                          "<klotz nr=",
+                          "<checkbox ",
+                          "<ellipse coords=",
+                          "<colors a=b b=a>",
+                          "<font color=a>",
+                          "<map name=m><area shape=rect coords=\"",
+                          "<edit coords=",
+                          "<input coords=",
+                          "<satz teile=\""};
   m.onPictureRequest = [](const std::string&, QImage&) {};
   SetRandomSeed(11);
   for (int round = 0; round < 300; ++round) {

@@ -10,8 +10,9 @@ namespace vyr::test {
 namespace {
 
 TEST_F(ReaderTest, ABoxStartsATextColumnAndItsElementCarriesItsTop) {
-  Read("<box coords=10,300,200 color=#ff0000 bcolor=#00ff00 bwidth=2 yo=5 align=center>Text "
-       "<box coords=20,30,40,50 shape=ellipse alpha=128>x");
+  Read(
+      "<box coords=10,300,200 color=#ff0000 bcolor=#00ff00 bwidth=2 yo=5 align=center>Text "
+      "<box coords=20,30,40,50 shape=ellipse alpha=128>x");
   ASSERT_EQ(Elements(), "BOX|Text|BOX|_|x");  // a box does not take the pending space
   ASSERT_EQ(m.Boxes.size(), 2u);
   const TBox& b = m.Boxes[0];
@@ -59,8 +60,9 @@ TEST_F(ReaderTest, ABoxWithoutWidthReachesTheRightEdge) {
 
 TEST_F(ReaderTest, BoxTargetsMakeAreasOrMouseOverButtons) {
   m.Variables.Set("ziel", "v.htx");
-  Read("<box coords=10,20,100,50 href=\"a.htx\" return dest>a"
-       "<box coords=0,0,60,40 bwidth=4 href=\"$ziel\" oncolor=#ff0000 offcolor=#00ff00 oncol2=#000000>b</font>c");
+  Read(
+      "<box coords=10,20,100,50 href=\"a.htx\" return dest>a"
+      "<box coords=0,0,60,40 bwidth=4 href=\"$ziel\" oncolor=#ff0000 offcolor=#00ff00 oncol2=#000000>b</font>c");
   ASSERT_EQ(m.LinkNames.Names, (std::vector<std::string>{"a.htx", "v.htx"}));
   ASSERT_EQ(m.LinkNames.FixedAreas.size(), 2u);
   EXPECT_EQ(m.LinkNames.FixedAreas[0].Rect, (TPageRect{10, 20, 110, 70}));
@@ -75,7 +77,7 @@ TEST_F(ReaderTest, BoxTargetsMakeAreasOrMouseOverButtons) {
   EXPECT_EQ(button.FlashArea, 1);
   EXPECT_EQ(m.LinkNames.FixedAreas[1].Rect, (TPageRect{2, 2, 58, 38}));
   EXPECT_TRUE(m.LinkNames.FixedAreas[1].Flashing);
-  EXPECT_EQ(Word("b").Format.Color, 0xFFFFFF);  // drawn white on black, recoloured later
+  EXPECT_EQ(Word("b").Format.Color, 0xFFFFFF);        // drawn white on black, recoloured later
   EXPECT_EQ(Word("c").Format.Color, kPageTextColor);  // </FONT> restores the font slot
 }
 
@@ -93,8 +95,9 @@ TEST_F(ReaderTest, AnEllipseIsABoxAroundItsCentre) {
 
 TEST_F(ReaderTest, CheckBoxesAreLinksNamedAfterThem) {
   m.Bedingung.Set("hund", true);
-  Read("<checkbox coords=12,6 name=\"hund\" flash=#ff0000>Hund <checkbox name=\"katze\" checked>"
-       "<checkbox coords=x,9999 name=\"maus\">");
+  Read(
+      "<checkbox coords=12,6 name=\"hund\" flash=#ff0000>Hund <checkbox name=\"katze\" checked>"
+      "<checkbox coords=x,9999 name=\"maus\">");
   ASSERT_EQ(m.CheckBoxes.size(), 3u);
   EXPECT_TRUE(m.CheckBoxes[0].Checked);
   EXPECT_TRUE(m.CheckBoxes[1].Checked);
@@ -147,14 +150,15 @@ TEST_F(Pictures, AreLoadedOnceAndSharedByName) {
 }
 
 TEST_F(Pictures, AttributesAreClampedAndMissingPicturesReported) {
-  Read("<img src=\"bild.png\" flash=\"hover.png\" scale=100000% radius=5 alpha=50 mode=10 fcolor=#ff0000>"
-       "<img src=\"fehlt.png\" scale=50 transparent=300 color=#00ff00><img alt=\"nichts\">");
+  Read(
+      "<img src=\"bild.png\" flash=\"hover.png\" scale=100000% radius=5 alpha=50 mode=10 fcolor=#ff0000>"
+      "<img src=\"fehlt.png\" scale=50 transparent=300 color=#00ff00><img alt=\"nichts\">");
   ASSERT_EQ(Elements(), "IMG|IMG");
   const tHTML_format& a = m.Elements[0].Format;
   EXPECT_EQ(a.PicScale, 1000);
   EXPECT_EQ(a.PicRadius, 5);
   EXPECT_EQ(a.PicAlpha, 127);
-  EXPECT_EQ(a.PicMode, 7);  // FCOLOR
+  EXPECT_EQ(a.PicMode, 7);   // FCOLOR
   EXPECT_EQ(a.PicHover, 1);  // the mouse-over picture's index
   const tHTML_format& b = m.Elements[1].Format;
   EXPECT_EQ(b.PicIndex, -1);
@@ -198,8 +202,9 @@ TEST_F(Pictures, KeptPicturesSurviveANewPage) {
 }
 
 TEST_F(ReaderTest, TypingGapsAreRecordedWithTheirSolutionsAndHelp) {
-  Read("<body gap=#0000ff><a gap lsg=\"colour; color\" help=\"*\" x=1 tip=\"Englisch\" reaction=\"vokabel\" "
-       "noborder>Farbe</a> <a gap>zwei</a>");
+  Read(
+      "<body gap=#0000ff><a gap lsg=\"colour; color\" help=\"*\" x=1 tip=\"Englisch\" reaction=\"vokabel\" "
+      "noborder>Farbe</a> <a gap>zwei</a>");
   ASSERT_EQ(m.TippAufgaben.size(), 2u);
   const TTippAufgabe& g = m.TippAufgaben[0];
   EXPECT_EQ(g.Lsg, (std::vector<std::string>{"colour", "color"}));
@@ -231,9 +236,10 @@ TEST_F(ReaderTest, NoMoreThan255TypingFieldsSoGapsNeverLookLikeDragItems) {
 TEST_F(ReaderTest, EditFieldsInputLineAndButtons) {
   m.Variables.Set("loesung", "a ; b;c");
   m.Variables.Set("name", "alt");
-  Read("<edit coords=10,20,100 lsg=\"$loesung\" help=\"*\" tip=\"t\" reaction=\"r\" color=#ffff00 noborder "
-       "init=\"i\">feld</a> <input coords=5,6,300 name=\"name\" value=\"Anna\" maxl=999 password upper>"
-       "<button coords=1,2,3,4 caption=\"OK\" href=\"x.htx\" color=#ff0000 flash=#00ff00 3d>");
+  Read(
+      "<edit coords=10,20,100 lsg=\"$loesung\" help=\"*\" tip=\"t\" reaction=\"r\" color=#ffff00 noborder "
+      "init=\"i\">feld</a> <input coords=5,6,300 name=\"name\" value=\"Anna\" maxl=999 password upper>"
+      "<button coords=1,2,3,4 caption=\"OK\" href=\"x.htx\" color=#ff0000 flash=#00ff00 3d>");
   ASSERT_EQ(m.TippAufgaben.size(), 1u);
   const TTippAufgabe& e = m.TippAufgaben[0];
   EXPECT_TRUE(e.IsEdit);
@@ -267,7 +273,7 @@ TEST_F(ReaderTest, MultipleChoiceWritesItsCellsAsMarkup) {
   EXPECT_EQ(mc.Answers[static_cast<size_t>(mc.Correct)], "Katze");
   EXPECT_EQ(mc.Reaction, "mc");
   ASSERT_EQ(m.Boxes.size(), 4u);
-  EXPECT_EQ(m.Boxes[1].Top, 50);   // second answer: first column, second row
+  EXPECT_EQ(m.Boxes[1].Top, 50);    // second answer: first column, second row
   EXPECT_EQ(m.Boxes[2].Left, 110);  // third answer: second column
   ASSERT_EQ(m.LinkNames.Names.size(), 3u);
   for (int k = 0; k < 3; ++k) {
@@ -295,9 +301,10 @@ TEST_F(ReaderTest, MultipleChoiceReadTwiceDoesNotDoubleItsAnswers) {
 }
 
 TEST_F(ReaderTest, KlotzSatzAndRecorderFillTheirTables) {
-  Read("<klotz falsch=\"Haus / Maus/\" y=400 nr=5 left=20><satz teile=\"I / am / here\" coords=10,20,300,40>"
-       "<satz teile=\"x\" coords=0,20,300,40><recorder c-rec=10,10,50,20 c-play=70,10,50,20 pictures=\"rec\" "
-       "max=99>");
+  Read(
+      "<klotz falsch=\"Haus / Maus/\" y=400 nr=5 left=20><satz teile=\"I / am / here\" coords=10,20,300,40>"
+      "<satz teile=\"x\" coords=0,20,300,40><recorder c-rec=10,10,50,20 c-play=70,10,50,20 pictures=\"rec\" "
+      "max=99>");
   const tDragAufgabenListe& d = m.DragAufgaben;
   EXPECT_EQ(d.Falsch, (std::vector<std::string>{"Haus", "Maus"}));
   EXPECT_EQ(m.Settings.TrayTop, 400);

@@ -29,13 +29,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ConditionCase{"<IF ja>A<ELSE>B</IF>C", "A|C"},  // names ignore case
                       ConditionCase{"<IF nein>A<ELSE>B</IF>C", "B|C"},
                       ConditionCase{"<IF $lang=de>A<ELSE>B</IF>", "B"},  // skipped when equal
-                      ConditionCase{"<IF $lang=en>A<ELSE>B</IF>", "A"},
-                      ConditionCase{"<IF $lang>A<ELSE>B</IF>", "A"}, ConditionCase{"<IF $leer>A<ELSE>B</IF>", "B"},
-                      ConditionCase{"<IF $fehlt>A<ELSE>B</IF>", "B"}, ConditionCase{"<IF ?frei>A<ELSE>B</IF>", "A"},
-                      ConditionCase{"<IF ?zu>A<ELSE>B</IF>", "B"}, ConditionCase{"<IF #voll>A<ELSE>B</IF>", "A"},
-                      ConditionCase{"<IF #fehlt>A<ELSE>B</IF>", "B"}, ConditionCase{"<IF #ex>A<ELSE>B</IF>", "B"},
-                      ConditionCase{"<IF>A<ELSE>B</IF>", "A|B"},   // an empty condition does nothing
-                      ConditionCase{"A<ELSE>B", "A|B"},            // <ELSE> without <IF>
+                      ConditionCase{"<IF $lang=en>A<ELSE>B</IF>", "A"}, ConditionCase{"<IF $lang>A<ELSE>B</IF>", "A"},
+                      ConditionCase{"<IF $leer>A<ELSE>B</IF>", "B"}, ConditionCase{"<IF $fehlt>A<ELSE>B</IF>", "B"},
+                      ConditionCase{"<IF ?frei>A<ELSE>B</IF>", "A"}, ConditionCase{"<IF ?zu>A<ELSE>B</IF>", "B"},
+                      ConditionCase{"<IF #voll>A<ELSE>B</IF>", "A"}, ConditionCase{"<IF #fehlt>A<ELSE>B</IF>", "B"},
+                      ConditionCase{"<IF #ex>A<ELSE>B</IF>", "B"},
+                      ConditionCase{"<IF>A<ELSE>B</IF>", "A|B"},  // an empty condition does nothing
+                      ConditionCase{"A<ELSE>B", "A|B"},           // <ELSE> without <IF>
                       // conditions do not nest: the first </IF> ends the skip
                       ConditionCase{"<IF nein>A<IF ja>B</IF>C</IF>D", "C|D"},
                       ConditionCase{"<IF nein>A</TITLE>B</IF>", "B"},  // </TITLE> ends any skip
@@ -100,8 +100,9 @@ TEST_F(ReaderTest, AnIncludeThatFailsLetsTheIncludingTextGoOn) {
 }
 
 TEST_F(ReaderTest, LinksTakeTheLinkColourAndUnderlineUnlessTheyFlash) {
-  Read("<a href=\"a.htx\">a</a> <font link=#ff0000><a href=\"b.htx\" flash=#00ff00>b</a></font> "
-       "<a href=\"@Das ist ein Hinweis\">c</a> <a href=\"\">d</a>");
+  Read(
+      "<a href=\"a.htx\">a</a> <font link=#ff0000><a href=\"b.htx\" flash=#00ff00>b</a></font> "
+      "<a href=\"@Das ist ein Hinweis\">c</a> <a href=\"\">d</a>");
   EXPECT_EQ(Word("a").Format.Color, kPageLinkColor);
   EXPECT_EQ(Word("a").Format.Style, kUnderline);
   EXPECT_FALSE(Word("a").Format.Flash);
@@ -117,8 +118,9 @@ TEST_F(ReaderTest, LinksTakeTheLinkColourAndUnderlineUnlessTheyFlash) {
 }
 
 TEST_F(ReaderTest, TheSearchForFlashSkipsWhatStandsBeforeIt) {
-  Read("<a href=\"x.htx\" key=1 flash=#ff0000>x</a><a href=\"y.htx\" flash=#ff0000 key=2 return>y</a>"
-       "<a href=\"z.htx@Hinweis\" key=esc>z</a>");
+  Read(
+      "<a href=\"x.htx\" key=1 flash=#ff0000>x</a><a href=\"y.htx\" flash=#ff0000 key=2 return>y</a>"
+      "<a href=\"z.htx@Hinweis\" key=esc>z</a>");
   EXPECT_FALSE(m.Keys.Has("1"));
   EXPECT_EQ(m.Keys.Get("2"), "y.htx");
   EXPECT_EQ(m.Keys.Get("\x1B"), "z.htx");
@@ -136,9 +138,10 @@ TEST_F(ReaderTest, HotAreasAndDragItemsAreLinksWithoutTargets) {
 }
 
 TEST_F(ReaderTest, OnClickAndImageMapsReadTheirAttributesInFixedOrder) {
-  Read("<onclick href=\"weiter.htx\" return><map name=\"karte\"><area shape=rect coords=\"1,2,3,4\" "
-       "alt=x href=\"a.htx\"><area shape=circle coords=\"1,2,3\" href=\"b.htx\"><area coords=\"1,1,1,1\">"
-       "</map><onclick return href=\"nein.htx\">");
+  Read(
+      "<onclick href=\"weiter.htx\" return><map name=\"karte\"><area shape=rect coords=\"1,2,3,4\" "
+      "alt=x href=\"a.htx\"><area shape=circle coords=\"1,2,3\" href=\"b.htx\"><area coords=\"1,1,1,1\">"
+      "</map><onclick return href=\"nein.htx\">");
   EXPECT_EQ(m.Settings.ClickLink, "weiter.htx");
   EXPECT_EQ(m.Settings.EnterLink, "weiter.htx");
   ASSERT_EQ(m.Maps.size(), 1u);

@@ -16,22 +16,20 @@ TEST_P(FontSizes, FollowTheSizeRules) {
   EXPECT_EQ(Word("x").Format.FontSize, GetParam().size) << GetParam().markup;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FontSizes,
-                         ::testing::Values(SizeCase{"<font size=+2>x", 5}, SizeCase{"<font size=-2>x", 3},
-                                           SizeCase{"<font size=9>x", 9}, SizeCase{"<font size=abc>x", 3},
-                                           SizeCase{"<font size=99999999999>x", 3},
-                                           SizeCase{"<font size=5000>x", 720},
-                                           SizeCase{"<font size=700><font size=+700>x", 720},
-                                           SizeCase{"<font size=\"6\">x", 6}, SizeCase{"<font size>x", 3},
-                                           SizeCase{"<h1>x", 6}, SizeCase{"<h6>x", 1}, SizeCase{"<h7>x", 3},
-                                           SizeCase{"<tt>x", 2}, SizeCase{"<tt></tt>x", 3},
-                                           SizeCase{"<font size=6><pre>x", 2},
-                                           SizeCase{"<font size=6><pre></pre>x", 6}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FontSizes,
+    ::testing::Values(SizeCase{"<font size=+2>x", 5}, SizeCase{"<font size=-2>x", 3}, SizeCase{"<font size=9>x", 9},
+                      SizeCase{"<font size=abc>x", 3}, SizeCase{"<font size=99999999999>x", 3},
+                      SizeCase{"<font size=5000>x", 720}, SizeCase{"<font size=700><font size=+700>x", 720},
+                      SizeCase{"<font size=\"6\">x", 6}, SizeCase{"<font size>x", 3}, SizeCase{"<h1>x", 6},
+                      SizeCase{"<h6>x", 1}, SizeCase{"<h7>x", 3}, SizeCase{"<tt>x", 2}, SizeCase{"<tt></tt>x", 3},
+                      SizeCase{"<font size=6><pre>x", 2}, SizeCase{"<font size=6><pre></pre>x", 6}));
 
 TEST_F(ReaderTest, FontAttributesActInOrderAndEndAtTheFirstUnknownOne) {
-  Read("<font color=#ff0000 face=\"Wingdings, arial ,Verdana\" linespace=-30 tracking=2 bcolor=#00ff00 "
-       "flash=#0000ff link=#010203 charset=greek>x</font>y"
-       "<font colorz=#00ff00 size=6>z<font bcolor=off>w<font size=2 bogus=1 size=7>v");
+  Read(
+      "<font color=#ff0000 face=\"Wingdings, arial ,Verdana\" linespace=-30 tracking=2 bcolor=#00ff00 "
+      "flash=#0000ff link=#010203 charset=greek>x</font>y"
+      "<font colorz=#00ff00 size=6>z<font bcolor=off>w<font size=2 bogus=1 size=7>v");
   const tHTML_format& x = Word("x").Format;
   EXPECT_EQ(x.Color, 0x0000FF);
   EXPECT_EQ(x.FontName, "arial");  // the first installed one, as written
@@ -55,8 +53,9 @@ TEST_F(ReaderTest, FontAttributesActInOrderAndEndAtTheFirstUnknownOne) {
 }
 
 TEST_F(ReaderTest, SaveSlotsHoldOneLevel) {
-  Read("<font size=5><font size=6>a</font>b</font>c <h1>d<h2>e</h2>f "
-       "<a href=\"x.htx\"><a href=\"y.htx\">g</a>h</a>i");
+  Read(
+      "<font size=5><font size=6>a</font>b</font>c <h1>d<h2>e</h2>f "
+      "<a href=\"x.htx\"><a href=\"y.htx\">g</a>h</a>i");
   EXPECT_EQ(Word("a").Format.FontSize, 6);
   EXPECT_EQ(Word("b").Format.FontSize, 5);
   EXPECT_EQ(Word("c").Format.FontSize, 5);  // the outer state is lost
@@ -69,8 +68,9 @@ TEST_F(ReaderTest, SaveSlotsHoldOneLevel) {
 }
 
 TEST_F(ReaderTest, StyleBitsAndOtherSimpleTags) {
-  Read("<b><i><u>a</b></i> <strong><cite>b</strong></cite></u> <em>c</em> <w>d</w> <center>e</center>"
-       "<right>f<block>g<inv>h</inv><clear>i");
+  Read(
+      "<b><i><u>a</b></i> <strong><cite>b</strong></cite></u> <em>c</em> <w>d</w> <center>e</center>"
+      "<right>f<block>g<inv>h</inv><clear>i");
   EXPECT_EQ(Word("a").Format.Style, kBold | kItalic | kUnderline);
   EXPECT_EQ(Word("b").Format.Style, kBold | kItalic | kUnderline);
   EXPECT_EQ(Word("c").Format.Style, kBold | kItalic);
@@ -111,11 +111,10 @@ TEST_P(Tabs, SetTheTabOfTheNextWord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Tabs,
-                         ::testing::Values(TabCase{"<X5>", 105, 0}, TabCase{"<x105>", 105, 0},
-                                           TabCase{"<X30>", 30, 0}, TabCase{"<X05>", 5, 0},
-                                           TabCase{"<X-40>", -40, 0}, TabCase{"<X!5>", 105, 3},
-                                           TabCase{"<X0>", 0, 0}, TabCase{"<Xabc>", 0, 1},
-                                           TabCase{"<X5a>", 0, 1}, TabCase{"<X99999999999>", 0, 1}));
+                         ::testing::Values(TabCase{"<X5>", 105, 0}, TabCase{"<x105>", 105, 0}, TabCase{"<X30>", 30, 0},
+                                           TabCase{"<X05>", 5, 0}, TabCase{"<X-40>", -40, 0}, TabCase{"<X!5>", 105, 3},
+                                           TabCase{"<X0>", 0, 0}, TabCase{"<Xabc>", 0, 1}, TabCase{"<X5a>", 0, 1},
+                                           TabCase{"<X99999999999>", 0, 1}));
 
 TEST_F(ReaderTest, APendingTabUnderBlockAlignmentKeepsTheBlankFromBecomingASpace) {
   Read("a<X!5> b");
@@ -156,8 +155,9 @@ TEST_F(ReaderTest, AStyleWithoutBackgroundKeepsTheCurrentBackColourAndAnExplicit
 
 TEST_F(ReaderTest, BodySetsThePageSettings) {
   m.Variables.Set("ziel", "weiter.htx");
-  Read("<body bgcolor=#000080 text=#ffffff link=#ffff00 gap=#010101 klotz=#020202 kbgr=#030303 mchan=#fff "
-       "wait=\"1500,$ziel\" onshow=\"hallo\" form>");
+  Read(
+      "<body bgcolor=#000080 text=#ffffff link=#ffff00 gap=#010101 klotz=#020202 kbgr=#030303 mchan=#fff "
+      "wait=\"1500,$ziel\" onshow=\"hallo\" form>");
   const TPageSettings& s = m.Settings;
   EXPECT_EQ(s.ColorBGR, 0x800000);
   EXPECT_EQ(s.ColorTXT, 0xFFFFFF);
@@ -175,8 +175,9 @@ TEST_F(ReaderTest, BodySetsThePageSettings) {
 }
 
 TEST_F(ReaderTest, DefineAndColorsFillTheirTables) {
-  Read("<define $a=\"eins\" $ b = \"{b}fett{/b} 'x'\" $c=kaputt><colors Rot=#ff0000  hell=ROT>"
-       "<font color=hell>x");
+  Read(
+      "<define $a=\"eins\" $ b = \"{b}fett{/b} 'x'\" $c=kaputt><colors Rot=#ff0000  hell=ROT>"
+      "<font color=hell>x");
   EXPECT_EQ(m.Variables.Get("a"), "eins");
   EXPECT_EQ(m.Variables.Get("b"), "<b>fett</b> \"x\"");
   EXPECT_FALSE(m.Variables.Has("c"));

@@ -15,8 +15,8 @@ class Colors : public ReaderTest, public ::testing::WithParamInterface<ColorCase
 
 TEST_P(Colors, AreStoredWithRedInTheLowByte) {
   m.ColorNames.Set("rot", "#ff0000");
-  m.ColorNames.Set("alarm", "rot");     // names may name names
-  m.ColorNames.Set("ping", "pong");     // a circle of names
+  m.ColorNames.Set("alarm", "rot");  // names may name names
+  m.ColorNames.Set("ping", "pong");  // a circle of names
   m.ColorNames.Set("pong", "ping");
   m.Variables.Set("farbe", "#00FF00");
   EXPECT_EQ(ParseColor(m, GetParam().value), GetParam().stored) << GetParam().value;
@@ -116,7 +116,7 @@ TEST_F(LinkTargets, AreSplitAtTheNoteAndPrepared) {
   EXPECT_EQ(PrepareLinkTarget(m, "$v", nullptr), "variable.htx");
   EXPECT_EQ(PrepareLinkTarget(m, "@nur ein Hinweis", nullptr), "@nur ein Hinweis");
   EXPECT_EQ(PrepareLinkTarget(m, "UNIT09.HTX", &same), "UNIT09.HTX");
-  EXPECT_TRUE(same);  // the page being shown
+  EXPECT_TRUE(same);                                 // the page being shown
   EXPECT_EQ(PrepareBoxTarget(m, "$leer"), "$leer");  // a box keeps an empty variable as written
   EXPECT_EQ(PrepareBoxTarget(m, "$v"), "variable.htx");
   EXPECT_EQ(PrepareBoxTarget(m, "*b.htx@x"), "*b.htx@x");

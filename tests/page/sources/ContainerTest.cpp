@@ -40,7 +40,8 @@ TEST(ContainerParseTest, BrokenHeadersAreRefused) {
            Case{"VYR!-1<EX>a", TContainerStatus::BadCount, "Falsches Format (Anzahl)"},
            Case{"VYR!00<EX>a", TContainerStatus::BadCount, "Falsches Format (Anzahl)"},
            Case{"VYR!01<h1>nur Kopf</h1>", TContainerStatus::NoTasks, "Keine Aufgaben vorhanden!"},
-           Case{"VYR!05<EX>a<EX>b</EX>", TContainerStatus::CountTooLarge, "soll 5 Aufgaben stellen, enthält aber nur 2"},
+           Case{"VYR!05<EX>a<EX>b</EX>", TContainerStatus::CountTooLarge,
+                "soll 5 Aufgaben stellen, enthält aber nur 2"},
        }) {
     const TContainerResult r = ParseExerciseContainer(c.text);
     EXPECT_EQ(r.status, c.status) << c.text;

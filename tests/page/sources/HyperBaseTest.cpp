@@ -48,7 +48,8 @@ TEST_F(HyperBaseTest, AddPutsStarsAroundKeysAndFindMatchesSubstrings) {
 }
 
 TEST_F(HyperBaseTest, TextFormHoldsThreeLinesPerEntry) {
-  const std::string path = dir.file("hyper.txt", "Haus\r\nein {Gebäude}\r\nextra\r\nBaum\r\nwächst\r\n\r\nRest\r\n\r\n");
+  const std::string path =
+      dir.file("hyper.txt", "Haus\r\nein {Gebäude}\r\nextra\r\nBaum\r\nwächst\r\n\r\nRest\r\n\r\n");
   base.Load(path);
   EXPECT_EQ(base.fileName(), path);
   ASSERT_EQ(base.entries().size(), 3u);

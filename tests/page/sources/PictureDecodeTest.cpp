@@ -72,10 +72,8 @@ std::string MakeBitmap(int bits, bool topDown, int width = 3, int height = 2) {
   };
   for (int i = 0; i < colours; ++i) {
     Rgb c{0, 0, 0};
-    if (bits == 1)
-      c = i ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
-    else if (i < 6)
-      c = kPicture[i / 3][i % 3];
+    if (bits == 1) c = i ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+    else if (i < 6) c = kPicture[i / 3][i % 3];
     s[54 + 4 * i] = char(c.b), s[54 + 4 * i + 1] = char(c.g), s[54 + 4 * i + 2] = char(c.r);
   }
   for (int y = 0; y < height; ++y) {

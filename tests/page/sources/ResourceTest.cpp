@@ -21,10 +21,8 @@ TEST(ZipResourceTest, LinesEndAtAnyControlByteAndCrLfCountsOnce) {
   };
   const std::string nul(1, '\0');
   for (const Case& c : {
-           Case{"a\r\nb\nc", {"a", "b", "c"}},
-           Case{"a\r\nb\nc\r\n", {"a", "b", "c"}},
-           Case{"a" + nul + nul + "ä\tb" + nul, {"a", "", "ä", "b"}},
-           Case{"a\r\rb", {"a", "", "b"}},
+           Case{"a\r\nb\nc", {"a", "b", "c"}}, Case{"a\r\nb\nc\r\n", {"a", "b", "c"}},
+           Case{"a" + nul + nul + "ä\tb" + nul, {"a", "", "ä", "b"}}, Case{"a\r\rb", {"a", "", "b"}},
            Case{"\xE4\xF6\xFC\xDF" + nul, {"\xE4\xF6\xFC\xDF"}},  // bytes above 127 are text
        }) {
     TZIPResource r(Deflate(c.data), "Test");
@@ -42,7 +40,8 @@ TEST(ZipResourceTest, BrokenDataGivesAnEmptyReaderAndOneMessage) {
   EXPECT_TRUE(r.AtEnd());
   EXPECT_TRUE(r.IsEmpty());
   EXPECT_EQ(r.ReadLine(), "");
-  ASSERT_EQ(messages.texts(), std::vector<std::string>{"Die Programmressource 7 ist beschädigt und kann nicht gelesen werden."});
+  ASSERT_EQ(messages.texts(),
+            std::vector<std::string>{"Die Programmressource 7 ist beschädigt und kann nicht gelesen werden."});
 }
 
 TEST(ZipResourceTest, CompiledInLanguageLabReadsTopicsAndSentences) {

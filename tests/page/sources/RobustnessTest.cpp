@@ -4,11 +4,11 @@
 
 #include <random>
 
+#include "page/model/PageModel.h"
+#include "page/reader/PageLoader.h"
 #include "page/sources/ContainerCall.h"
 #include "page/sources/ExerciseContainer.h"
 #include "page/sources/HyperBase.h"
-#include "page/reader/PageLoader.h"
-#include "page/model/PageModel.h"
 #include "page/sources/PageName.h"
 #include "page/sources/ZipResource.h"
 #include "platform/core/MessageRecorder.h"
@@ -19,15 +19,33 @@ namespace vyr {
 namespace {
 
 std::string Mutate(std::string s, std::mt19937& rng) {
-  static const std::string pieces[] = {"<EX>", "</EX>", "VYR!", "{", "}", "..\\", "@", "*", "EX ", "FILE=",
-                                       "PICK=", "WEITER=", "<INCLUDE HREF=\"", "\"", std::string(1, '\0'), "\r\n"};
+  static const std::string pieces[] = {"<EX>",
+                                       "</EX>",
+                                       "VYR!",
+                                       "{",
+                                       "}",
+                                       "..\\",
+                                       "@",
+                                       "*",
+                                       "EX ",
+                                       "FILE=",
+                                       "PICK=",
+                                       "WEITER=",
+                                       "<INCLUDE HREF=\"",
+                                       "\"",
+                                       std::string(1, '\0'),
+                                       "\r\n"};
   const int edits = 1 + static_cast<int>(rng() % 6);
   for (int i = 0; i < edits; ++i) {
     const size_t at = s.empty() ? 0 : rng() % (s.size() + 1);
     switch (rng() % 4) {
       case 0: s.insert(at, pieces[rng() % std::size(pieces)]); break;
-      case 1: if (at < s.size()) s.erase(at, 1 + rng() % 8); break;
-      case 2: if (at < s.size()) s[at] = static_cast<char>(rng()); break;
+      case 1:
+        if (at < s.size()) s.erase(at, 1 + rng() % 8);
+        break;
+      case 2:
+        if (at < s.size()) s[at] = static_cast<char>(rng());
+        break;
       default: s.insert(at, 1, static_cast<char>(rng())); break;
     }
   }

@@ -47,8 +47,8 @@ TEST_F(SourceTest, ClosingCarriageReturnIsAddedOnlyWhenMissing) {
     std::string content, expected;
   };
   const std::string nul(1, '\0');
-  for (const Case& c : {Case{"", "\r" + nul}, Case{"a\r", "a\r" + nul}, Case{"a\r\n", "a\r\n\r" + nul},
-                        Case{"a\n", "a\n\r" + nul}}) {
+  for (const Case& c :
+       {Case{"", "\r" + nul}, Case{"a\r", "a\r" + nul}, Case{"a\r\n", "a\r\n\r" + nul}, Case{"a\n", "a\n\r" + nul}}) {
     const TPageSource s = ReadPageSource(dir.file("p.html", c.content));
     EXPECT_EQ(s.text, c.expected);
   }
@@ -71,7 +71,8 @@ TEST_F(SourceTest, BrokenCompressedDataIsReportedOnce) {
   const std::string packed = Deflate(std::string(20000, 'x') + "Ende");
   std::string flipped = packed;
   flipped[flipped.size() / 2] ^= 0x55;
-  for (const std::string& bad : {packed.substr(0, packed.size() / 2), flipped, std::string("kein zlib"), std::string()}) {
+  for (const std::string& bad :
+       {packed.substr(0, packed.size() / 2), flipped, std::string("kein zlib"), std::string()}) {
     messages.clear();
     const std::string path = dir.file("kaputt.htx", bad);
     EXPECT_EQ(ReadPageSource(path).status, TSourceStatus::Corrupt);

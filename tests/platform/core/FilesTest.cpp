@@ -13,7 +13,7 @@ TEST(Files, CoursePathsMapToLinuxPaths) {
   EXPECT_EQ(CoursePath(u"/home/anna/vyr/"_qs), "C:\\home\\anna\\vyr\\");
   EXPECT_EQ(CoursePath(u"/"_qs), "C:\\");
   EXPECT_EQ(NativePath("c:\\tmp\\.\\x\\..\\y.txt"), u"/tmp/y.txt"_qs);
-  EXPECT_TRUE(NativePath("D:\\x.htx").isEmpty());        // no such drive
+  EXPECT_TRUE(NativePath("D:\\x.htx").isEmpty());             // no such drive
   EXPECT_TRUE(NativePath("\\\\server\\share\\x").isEmpty());  // no network shares
   EXPECT_TRUE(IsNetworkPath("\\\\server\\x"));
   EXPECT_TRUE(HasDrive("c:\\x"));
@@ -23,7 +23,8 @@ TEST(Files, NamesAreFoundInAnyLetterCaseWithUmlauts) {
   TTempDir t;
   t.file("Vokabeln (E)\\Grundwortschatz\\Wörterbuch.htx", "x");
   // Written in any case, in either slash, the file is found and spelt as on disk.
-  for (const char* name : {"vokabeln (e)\\GRUNDWORTSCHATZ\\wÖrterbuch.HTX", "VOKABELN (E)/grundwortschatz/WÖRTERBUCH.htx"}) {
+  for (const char* name :
+       {"vokabeln (e)\\GRUNDWORTSCHATZ\\wÖrterbuch.HTX", "VOKABELN (E)/grundwortschatz/WÖRTERBUCH.htx"}) {
     const std::string p = t.path() + name;
     EXPECT_TRUE(FileExists(p)) << name;
     EXPECT_TRUE(NativePath(p).endsWith(u"/Vokabeln (E)/Grundwortschatz/Wörterbuch.htx"_qs)) << name;
@@ -76,9 +77,9 @@ TEST(Files, PathPieces) {
     const char* name;
     const char* ext;
   };
-  for (const Row& r : {Row{"C:\\kurs\\htx\\a.htx", "C:\\kurs\\htx\\", "a.htx", ".htx"},
-                       Row{"a.b\\datei", "a.b\\", "datei", ""}, Row{"C:x.txt", "C:", "x.txt", ".txt"},
-                       Row{"ohne", "", "ohne", ""}}) {
+  for (const Row& r :
+       {Row{"C:\\kurs\\htx\\a.htx", "C:\\kurs\\htx\\", "a.htx", ".htx"}, Row{"a.b\\datei", "a.b\\", "datei", ""},
+        Row{"C:x.txt", "C:", "x.txt", ".txt"}, Row{"ohne", "", "ohne", ""}}) {
     EXPECT_EQ(ExtractFilePath(r.path), r.dir) << r.path;
     EXPECT_EQ(ExtractFileName(r.path), r.name) << r.path;
     EXPECT_EQ(ExtractFileExt(r.path), r.ext) << r.path;

@@ -21,7 +21,8 @@ class RegistryTest : public ::testing::Test {
 
 TEST_F(RegistryTest, ValuesSurviveAReloadWithUmlautsAndAnyCase) {
   TRegistry& reg = TRegistry::CurrentUser();
-  ASSERT_TRUE(reg.WriteString("Software\\vyr\\vyr englisch\\5\\Jürgen", "Eigene Waves", "C:\\Jürgen's \"Aufnahmen\"\\"));
+  ASSERT_TRUE(
+      reg.WriteString("Software\\vyr\\vyr englisch\\5\\Jürgen", "Eigene Waves", "C:\\Jürgen's \"Aufnahmen\"\\"));
   ASSERT_TRUE(reg.WriteInteger("Software\\vyr\\vyr englisch\\5\\Jürgen", "Hintergrund", -8421504));
   ASSERT_TRUE(reg.WriteBool("Software\\vyr\\vyr englisch\\5\\Jürgen", "Fenster-Modus", true));
   TRegistry::Reload();
@@ -84,7 +85,8 @@ TEST(IniFile, PrivateProfileSemantics) {
   ASSERT_TRUE(ini.WriteString("Neu", "Schlüssel", "Wert mit Ümlaut"));
   EXPECT_EQ(ReadWholeFile(name).value_or(""),
             "; Kommentar bleibt\r\n[*vyr]\r\n  Benutzer-Verzeichnis =  C:\\Benutzer\\ \r\nSchreibschutz=0\r\n"
-            "\r\n[vyr englisch]\r\nWave-Verzeichnis=\"C:\\wave\\\"\r\nregister=0\r\n\r\n[Neu]\r\nSchlüssel=Wert mit Ümlaut\r\n");
+            "\r\n[vyr englisch]\r\nWave-Verzeichnis=\"C:\\wave\\\"\r\nregister=0\r\n\r\n[Neu]\r\nSchlüssel=Wert mit "
+            "Ümlaut\r\n");
   EXPECT_EQ(ini.ReadSection("vyr englisch"), (std::vector<std::string>{"Wave-Verzeichnis", "register"}));
 }
 

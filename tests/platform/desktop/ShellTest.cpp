@@ -7,8 +7,8 @@
 #include "platform/core/MessageRecorder.h"
 #include "platform/core/Random.h"
 #include "platform/core/Registry.h"
-#include "platform/desktop/Shell.h"
 #include "platform/core/Version.h"
+#include "platform/desktop/Shell.h"
 #include "tests/common/TempDir.h"
 
 using namespace vyr;
@@ -26,7 +26,7 @@ TEST(Shortcut, DesktopFileIsCreatedReplacedAndDeleted) {
   EXPECT_NE(text.find("Name=vyr englisch"), std::string::npos);
   EXPECT_NE(text.find("Exec=\"" + NativePath(exe).toStdString() + "\""), std::string::npos);
   EXPECT_TRUE(QFile::permissions(NativePath(link)) & QFileDevice::ExeOwner);
-  EXPECT_FALSE(FileExists(t.path() + "Schreibtisch\\vyr_e.desktop"));  // renamed to the link name
+  EXPECT_FALSE(FileExists(t.path() + "Schreibtisch\\vyr_e.desktop"));     // renamed to the link name
   ASSERT_TRUE(MakeShortcut(exe, "vyr englisch", kDesktopFolder, false));  // again: replaced
   ASSERT_TRUE(MakeShortcut(exe, "vyr englisch", kDesktopFolder, true));
   EXPECT_FALSE(FileExists(link));
@@ -52,7 +52,10 @@ TEST(Messages, RecorderAnswersAndRecords) {
 
 TEST(ShellOpen, HandlerSeesTheTarget) {
   std::string seen;
-  SetShellOpenHandler([&](const std::string& t) { seen = t; return true; });
+  SetShellOpenHandler([&](const std::string& t) {
+    seen = t;
+    return true;
+  });
   EXPECT_TRUE(ShellOpen("http://example.invalid/"));
   EXPECT_EQ(seen, "http://example.invalid/");
   SetShellOpenHandler({});

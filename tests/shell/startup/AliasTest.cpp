@@ -20,10 +20,10 @@ TEST_F(StartUpTest, ResolveAliasCodesForEveryAlias) {
     std::string* directory;
     int whenEmpty;
   };
-  for (const Row& r : {Row{"XE:", &env.waveDirectory, 4}, Row{"XX:", &env.extensionRecordings, 5},
-                       Row{"XU:", &env.ownRecordings, 5}, Row{"XR:", &env.rechtRecordings, 5},
-                       Row{"XW:", &env.wirtschaftRecordings, 5}, Row{"SK:", &env.skDirectory, 4},
-                       Row{"SX:", &env.sxDirectory, 4}}) {
+  for (const Row& r :
+       {Row{"XE:", &env.waveDirectory, 4}, Row{"XX:", &env.extensionRecordings, 5}, Row{"XU:", &env.ownRecordings, 5},
+        Row{"XR:", &env.rechtRecordings, 5}, Row{"XW:", &env.wirtschaftRecordings, 5}, Row{"SK:", &env.skDirectory, 4},
+        Row{"SX:", &env.sxDirectory, 4}}) {
     std::string full;
     *r.directory = "";
     EXPECT_EQ(ResolveAlias(std::string(r.prefix) + "\\hallo.wav", full), r.whenEmpty) << r.prefix;

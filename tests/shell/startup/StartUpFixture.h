@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "platform/desktop/Display.h"
 #include "platform/core/Files.h"
 #include "platform/core/MessageRecorder.h"
 #include "platform/core/Registry.h"
+#include "platform/desktop/Display.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/StartUp.h"
 #include "tests/common/TempDir.h"

@@ -70,7 +70,8 @@ TEST_F(StartUpTest, IniDirectoriesWithTheirFallbacksAndMessages) {
   t.file("cd\\wave\\VYR_E");
   const std::string users = t.dir("Benutzer Ä");
   ini("[*vyr]\r\nBenutzer-Verzeichnis=" + users + "\r\n[vyr englisch]\r\nWave-Verzeichnis=" + wave +
-      "\r\nWave-Erweiterungen=" + t.path() + "fehlt\\\r\nAufnahmen Recht=" + t.path() + "recht-fehlt\r\n"
+      "\r\nWave-Erweiterungen=" + t.path() + "fehlt\\\r\nAufnahmen Recht=" + t.path() +
+      "recht-fehlt\r\n"
       "Aufnahmen Wirtschaft=\r\n");
   ASSERT_TRUE(start());
   EXPECT_EQ(Env().userDirectory, users);
@@ -96,8 +97,9 @@ TEST_F(StartUpTest, MissingUserDirectoryWarnsAndIsNotErasedLater) {
   EXPECT_EQ(Env().userDirectory, "");
   EXPECT_TRUE(Env().writeProtect);
   ASSERT_EQ(shown().size(), 1u);
-  EXPECT_EQ(shown()[0], "Das Benutzer-Verzeichnis C:\\netz\\benutzer\\ wurde nicht gefunden!\rFür die "
-                        "Benutzerverwaltung wird auf das lokale Verzeichnis zurückgegriffen.");
+  EXPECT_EQ(shown()[0],
+            "Das Benutzer-Verzeichnis C:\\netz\\benutzer\\ wurde nicht gefunden!\rFür die "
+            "Benutzerverwaltung wird auf das lokale Verzeichnis zurückgegriffen.");
   EXPECT_EQ(messages->shown()[0].flags, msg::IconWarning);
   // Writing the directories back (the wave directory changed) keeps the entry.
   SetWaveDirectory(t.dir("w"));
@@ -110,9 +112,9 @@ TEST_F(StartUpTest, WaveDirectoryNeedsItsMarker) {
     bool inIni, inRegistry, onCd, marker;
     bool found;
   };
-  for (const Row& r : {Row{true, false, false, true, true}, Row{true, false, false, false, false},
-                       Row{false, true, false, true, true}, Row{false, false, true, true, true},
-                       Row{false, false, true, false, false}}) {
+  for (const Row& r :
+       {Row{true, false, false, true, true}, Row{true, false, false, false, false}, Row{false, true, false, true, true},
+        Row{false, false, true, true, true}, Row{false, false, true, false, false}}) {
     SetUp();
     static int row = 0;
     const std::string name = "cd" + std::to_string(++row);
@@ -167,17 +169,16 @@ TEST_F(StartUpTest, SupplementaryDirectoriesNeedTheirDatabases) {
 TEST_F(StartUpTest, SharedObjectsAreCreatedInTheirOrder) {
   std::vector<std::string> order;
   auto step = [&](const char* name) { return [&order, name] { order.push_back(name); }; };
-  TStartUpSteps steps{step("library"),     step("dictionary"), step("super"),      step("users"),
-                      step("lab"),         step("trainer"),    step("recordings"), step("supplementary"),
-                      step("samples"),     step("hyper")};
+  TStartUpSteps steps{step("library"), step("dictionary"), step("super"),         step("users"),   step("lab"),
+                      step("trainer"), step("recordings"), step("supplementary"), step("samples"), step("hyper")};
   ASSERT_TRUE(start(steps));
-  EXPECT_EQ(order, (std::vector<std::string>{"library", "dictionary", "super", "users", "lab", "trainer",
-                                             "recordings", "supplementary", "samples", "hyper"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"library", "dictionary", "super", "users", "lab", "trainer", "recordings",
+                                             "supplementary", "samples", "hyper"}));
   order.clear();
   ResetEnvironment();
   ASSERT_TRUE(start(steps, true));  // the editor: no superlearning, lab or hyper base
-  EXPECT_EQ(order, (std::vector<std::string>{"library", "dictionary", "users", "trainer", "recordings",
-                                             "supplementary", "samples"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"library", "dictionary", "users", "trainer", "recordings", "supplementary",
+                                             "samples"}));
   // A failed start creates nothing.
   order.clear();
   ResetEnvironment();
@@ -197,7 +198,8 @@ TEST_F(StartUpTest, ShortcutRequestFromIniAsksAndResets) {
     messages->clear();
     messages->answerWith(answer);
     ASSERT_TRUE(start());
-    EXPECT_EQ(shown(), std::vector<std::string>{"Soll eine Verknüpfung mit vyr englisch auf dem Desktop erzeugt werden?"});
+    EXPECT_EQ(shown(),
+              std::vector<std::string>{"Soll eine Verknüpfung mit vyr englisch auf dem Desktop erzeugt werden?"});
     EXPECT_EQ(FileExists(desktop + "vyr englisch.desktop"), answer == msg::IdYes);
     EXPECT_TRUE(FileExists(programs + "vyr englisch.desktop"));
     EXPECT_NE(iniText().find("Register=0"), std::string::npos);

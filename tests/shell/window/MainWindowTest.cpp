@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "page/control/PageControl.h"
-#include "shell/window/Backdrop.h"
 #include "platform/desktop/Shell.h"
-#include "shell/window/MainWindow.h"
 #include "shell/startup/SharedObjects.h"
+#include "shell/window/Backdrop.h"
+#include "shell/window/MainWindow.h"
 #include "tests/shell/startup/StartUpFixture.h"
 #include "text/ZStream.h"
 
@@ -96,7 +96,10 @@ TEST_F(MainWindowTest, WithoutAFarewellPageTheProgramStillCloses) {
     TShutdownSteps steps;
     steps.saveUserAndRelease = [&] { order.push_back("user"); };
     steps.releaseSuperOptions = [&] { order.push_back("super"); };
-    steps.releaseRecordings = [&] { order.push_back("recordings"); throw std::runtime_error("x"); };
+    steps.releaseRecordings = [&] {
+      order.push_back("recordings");
+      throw std::runtime_error("x");
+    };
     steps.releaseLibrary = [&] { order.push_back("library"); };
     TMain main(steps);
     main.SetWindowMode(true);
@@ -128,7 +131,10 @@ TEST_F(MainWindowTest, CommandsOfMissingFeaturesSaySo) {
   main.PageCommand("goabfrage,vstart");
   EXPECT_EQ(shown(), (std::vector<std::string>{kFeatureMissingMessage, kFeatureMissingMessage}));
   std::string opened;
-  SetShellOpenHandler([&](const std::string& target) { opened = target; return true; });
+  SetShellOpenHandler([&](const std::string& target) {
+    opened = target;
+    return true;
+  });
   main.PageCommand("www.Example.org");
   EXPECT_EQ(opened, "http://www.example.org");
   main.PageCommand("www");
