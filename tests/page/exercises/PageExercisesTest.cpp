@@ -290,8 +290,7 @@ TEST_F(PageExercisesTest, SolveAllShowsTheSolutionsWithoutReaction) {
 // The demo course's exercise lesson, from its UTF-8 source.
 std::string LessonSource() {
   const char* env = std::getenv("VYR_COURSE_SOURCE");
-  const std::string file(__FILE__);
-  const std::string root = env ? env : file.substr(0, file.rfind("/tests/")) + "/course";
+  const std::string root = env ? env : VYR_COURSE_SOURCE_DIR;
   QFile f(QString::fromUtf8(root + "/hvyr/uebungen.htx"));
   if (!f.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = f.readAll();

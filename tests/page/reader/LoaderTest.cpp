@@ -352,7 +352,7 @@ TEST_F(LoaderTest, RebuildTaskBuildsTheSameTaskAndKeepsTheAnsweredFlag) {
 // The demo course's exercise: its sources are UTF-8, packed as the course packer does.
 std::string CourseSource(const char* name) {
   const char* env = std::getenv("VYR_COURSE_SOURCE");
-  std::string root = env ? env : std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/")) + "/course";
+  const std::string root = env ? env : VYR_COURSE_SOURCE_DIR;
   QFile f(QString::fromUtf8(root + "/" + name));
   if (!f.open(QIODevice::ReadOnly)) return std::string();
   const QByteArray bytes = f.readAll();
