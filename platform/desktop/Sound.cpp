@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -12,9 +13,11 @@
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "platform/core/Files.h"
 #include "text/Case.h"
@@ -144,22 +147,40 @@ class TBackEnd {
   virtual void StopFile() = 0;
 };
 
-// Plays nothing; every sound is over at once.
+// Plays nothing; every sound is over at once, unless a test asked for
+// sounds that never end (a stalled device).
 class TSilentBackEnd final : public TBackEnd {
  public:
   bool Silent() const override { return true; }
-  bool Open(const std::string&, const QString&, TSoundKind) override { return true; }
-  void Play(const std::string&, int32_t) override {}
-  void Stop(const std::string&) override {}
-  void Pause(const std::string&) override {}
+  bool Open(const std::string& alias, const QString&, TSoundKind) override {
+    if (neverEndLength >= 0) lengths_[alias] = neverEndLength;
+    return true;
+  }
+  void Play(const std::string& alias, int32_t) override {
+    if (lengths_.count(alias)) playing_.insert(alias);
+  }
+  void Stop(const std::string& alias) override { playing_.erase(alias); }
+  void Pause(const std::string& alias) override { playing_.erase(alias); }
   void Seek(const std::string&, int64_t) override {}
-  void Close(const std::string&) override {}
-  bool Playing(const std::string&) override { return false; }
-  std::string Mode(const std::string&) override { return "stopped"; }
+  void Close(const std::string& alias) override {
+    playing_.erase(alias);
+    lengths_.erase(alias);
+  }
+  bool Playing(const std::string& alias) override { return playing_.count(alias) > 0; }
+  std::string Mode(const std::string& alias) override { return Playing(alias) ? "playing" : "stopped"; }
   int64_t Position(const std::string&) override { return 0; }
-  int64_t Length(const std::string&) override { return 0; }
+  int64_t Length(const std::string& alias) override {
+    const auto it = lengths_.find(alias);
+    return it == lengths_.end() ? 0 : it->second;
+  }
   void PlayFile(const QString&) override {}
   void StopFile() override {}
+
+  static inline int64_t neverEndLength = -1;
+
+ private:
+  std::map<std::string, int64_t> lengths_;
+  std::set<std::string> playing_;
 };
 
 class TQtBackEnd final : public TBackEnd {
@@ -189,7 +210,7 @@ class TQtBackEnd final : public TBackEnd {
   void Close(const std::string& alias) override { players_.erase(alias); }
   bool Playing(const std::string& alias) override {
     TPlayer* p = Find(alias);
-    return p && p->player.playbackState() == QMediaPlayer::PlayingState &&
+    return p && !p->failed && p->player.playbackState() == QMediaPlayer::PlayingState &&
            p->player.mediaStatus() != QMediaPlayer::InvalidMedia && p->player.mediaStatus() != QMediaPlayer::EndOfMedia;
   }
   std::string Mode(const std::string& alias) override {
@@ -219,7 +240,11 @@ class TQtBackEnd final : public TBackEnd {
   struct TPlayer {
     QMediaPlayer player;
     QAudioOutput output;
-    TPlayer() { player.setAudioOutput(&output); }
+    bool failed = false;  // the back end reported an error: nothing more will play
+    TPlayer() {
+      player.setAudioOutput(&output);
+      QObject::connect(&player, &QMediaPlayer::errorOccurred, &player, [this] { failed = true; });
+    }
   };
   TPlayer* Find(const std::string& alias) {
     const auto it = players_.find(alias);
@@ -355,19 +380,33 @@ void OnSoundThread(F&& work) {
 
 }  // namespace
 
+void ChooseSoundBackEnd() {
+  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+}
+
 TSoundReply SendSoundCommand(std::string_view command) {
   TCommand cmd;
   if (const int error = Parse(command, cmd)) return {error, {}};
   TSoundReply reply;
   OnSoundThread([&] { reply = Layer().Execute(cmd); });
   if (!reply.ok() || cmd.verb != "play" || !cmd.wait) return reply;
-  // "wait": return when the sound has been played (or was closed).
+  // "wait": return when the sound has been played, was closed or failed,
+  // and at the latest when it has had its length and some slack to finish.
   const bool onAppThread =
       !QCoreApplication::instance() || QThread::currentThread() == QCoreApplication::instance()->thread();
+  QElapsedTimer clock;
+  clock.start();
   while (true) {
     bool playing = false;
-    OnSoundThread([&] { playing = Layer().Playing(cmd.alias); });
+    int64_t length = 0;
+    OnSoundThread([&] {
+      playing = Layer().Playing(cmd.alias);
+      if (playing) length = Layer().BackEnd().Length(cmd.alias);
+    });
     if (!playing) break;
+    const int64_t bound =
+        length > 0 ? std::max<int64_t>(length - std::max(cmd.from, 0), 0) + kPlayWaitSlackMs : kPlayWaitUnknownMs;
+    if (clock.elapsed() >= bound) break;
     if (onAppThread) {
       QEventLoop loop;
       QTimer::singleShot(20, &loop, &QEventLoop::quit);
@@ -403,6 +442,11 @@ void StopSoundFile() {
   OnSoundThread([] { Layer().StopFile(); });
 }
 
+bool IsSoundFile(std::string_view path) {
+  const QString native = NativePath(path);
+  return !native.isEmpty() && QFileInfo(native).isFile() && SoundKindOf(native).has_value();
+}
+
 void CloseAllSounds() {
   OnSoundThread([] { Layer().CloseAll(); });
 }
@@ -417,6 +461,10 @@ std::vector<TSoundEvent> SilentSoundEvents() {
   std::vector<TSoundEvent> events;
   OnSoundThread([&] { events = Layer().events_; });
   return events;
+}
+
+void SetSilentSoundsNeverEnd(int64_t lengthMs) {
+  OnSoundThread([lengthMs] { TSilentBackEnd::neverEndLength = lengthMs; });
 }
 
 void ClearSilentSoundEvents() {

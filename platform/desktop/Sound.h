@@ -42,8 +42,18 @@ struct TSoundReply {
   bool ok() const { return error == snd::Ok; }
 };
 
-// Sends one command string (Windows-1252 course text).
+// Chooses the media back end of QtMultimedia before the application object
+// exists: the FFmpeg back end that the Qt multimedia library ships, unless
+// the user set QT_MEDIA_BACKEND.
+void ChooseSoundBackEnd();
+
+// Sends one command string (Windows-1252 course text). "play … wait"
+// returns when the sound has been played, when it failed, or at the latest
+// after its length plus kPlayWaitSlackMs (kPlayWaitUnknownMs when the length
+// is not known), so a stalled device never holds the caller.
 TSoundReply SendSoundCommand(std::string_view command);
+constexpr int kPlayWaitSlackMs = 2000;
+constexpr int kPlayWaitUnknownMs = 30000;
 // The German text of an error number, for the message the caller shows.
 std::string SoundErrorText(int error);
 
@@ -52,6 +62,9 @@ std::string SoundErrorText(int error);
 // wave file.
 bool PlaySoundFile(std::string_view path);
 void StopSoundFile();
+
+// Whether the file exists and holds a wave or MP3 sound (by its first bytes).
+bool IsSoundFile(std::string_view path);
 
 // Closes every device and stops the hover sound.
 void CloseAllSounds();
@@ -70,5 +83,11 @@ struct TSoundEvent {
 };
 std::vector<TSoundEvent> SilentSoundEvents();
 void ClearSilentSoundEvents();
+
+// Makes the silent back end act like a device that never reports the end:
+// sounds opened from now on play until stopped or closed, with the given
+// length in milliseconds (0: unknown). A negative length restores sounds
+// that are over at once.
+void SetSilentSoundsNeverEnd(int64_t lengthMs);
 
 }  // namespace vyr
