@@ -1,0 +1,25 @@
+#include "superlearning/sound/SampleThread.h"
+
+#include "platform/desktop/Sound.h"
+
+namespace vyr {
+namespace {
+constexpr const char* kAlias = "klang";
+}
+
+TSampleThread::TSampleThread(std::string file, bool paused) : file_(std::move(file)), paused_(paused) {}
+
+void TSampleThread::Cancel() {
+  cancelled_ = true;
+  release_.release();
+}
+
+void TSampleThread::run() {
+  const std::string alias(kAlias);
+  if (!SendSoundCommand("open \"" + file_ + "\" alias " + alias + " wait").ok()) return;
+  if (paused_) release_.acquire();
+  if (!cancelled_) SendSoundCommand("play " + alias + " from 0 wait");
+  SendSoundCommand("close " + alias);
+}
+
+}  // namespace vyr
