@@ -2,17 +2,22 @@
 #include <QApplication>
 
 #include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Sound.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/StartUp.h"
+#include "superlearning/sound/SoundPlayers.h"
 
 int main(int argc, char** argv) {
+  vyr::ChooseSoundBackEnd();
   QApplication app(argc, argv);
   vyr::InstallMessageBoxes();
   QCoreApplication::setApplicationName(u"vyredit"_qs);
 
   vyr::TStartUpSteps steps;
+  steps.createSamplePlayer = vyr::CreateSamplePlayer;
   vyr::TStartUpOptions options;
   options.editor = true;
   if (!vyr::StartUp(steps, options)) return 1;
+  vyr::ReleaseSamplePlayer();
   return 0;
 }

@@ -2,13 +2,17 @@
 #include <QApplication>
 
 #include "platform/desktop/MessageBox.h"
+#include "platform/desktop/Sound.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/SharedObjects.h"
 #include "shell/startup/StartUp.h"
 #include "shell/window/MainWindow.h"
+#include "superlearning/sound/Music.h"
+#include "superlearning/sound/SoundPlayers.h"
 #include "text/Cp1252.h"
 
 int main(int argc, char** argv) {
+  vyr::ChooseSoundBackEnd();
   QApplication app(argc, argv);
   vyr::InstallMessageBoxes();
   QCoreApplication::setApplicationName(u"vyr_e"_qs);
@@ -19,12 +23,32 @@ int main(int argc, char** argv) {
 
   // The shared objects of the later subsystems join through these steps.
   vyr::TStartUpSteps steps;
+  // The music player, until the superlearning options own it.
+  steps.createSuperOptions = [] { vyr::CreateMusic(vyr::Env().programDirectory); };
+  steps.createSamplePlayer = vyr::CreateSamplePlayer;
   steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) return 1;
 
   vyr::TShutdownSteps shutdown;
+  shutdown.releaseSamplePlayer = vyr::ReleaseSamplePlayer;
+  shutdown.releaseMusic = vyr::ReleaseMusic;
   vyr::TMain main(shutdown);
+  // The end of a piece reaches the main window, which goes on with the next
+  // and shows its path in the caption.
+  if (vyr::TMusic* music = vyr::Music()) {
+    music->SetNotifyWindow(&main, [&main] {
+      vyr::TMusic* m = vyr::Music();
+      if (!m) return;
+      m->HandleEvents();
+      main.setWindowTitle(m->IsPlaying() ? vyr::ToUnicode(m->CurrentPiece()) : u"vyr englisch"_qs);
+    });
+  }
   main.SetWindowMode(vyr::Env().windowMode);
   main.ShowInMode();
-  return app.exec();
+  const int result = app.exec();
+  // When the window closed without its shutdown, the players still go
+  // before the application object.
+  vyr::ReleaseSamplePlayer();
+  vyr::ReleaseMusic();
+  return result;
 }

@@ -212,11 +212,12 @@ void TMain::Beenden() {
   if (flags) Step([flags] { SaveDirectories(flags); });
   Env().extensions.clear();
   Step(s.releaseRecordings);
-  Step(s.releaseMusic);
   // The user's logout saves the superlearning options with the user data,
-  // so the options are released only after it.
+  // and the options read the music player's volume: the user goes first,
+  // then the options, then the music player.
   Step(s.saveUserAndRelease);
   Step(s.releaseSuperOptions);
+  Step(s.releaseMusic);
   Step(s.releaseLibrary);
   backdrop_->hide();
   Env().backdropExists = false;

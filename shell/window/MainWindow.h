@@ -25,9 +25,9 @@ struct TShutdownSteps {
   std::function<void()> releaseVocabularyResults;
   std::function<void()> releaseSamplePlayer;
   std::function<void()> releaseRecordings;
+  std::function<void()> saveUserAndRelease;   // the user data with its log line
   std::function<void()> releaseSuperOptions;  // saves the superlearning options
   std::function<void()> releaseMusic;
-  std::function<void()> saveUserAndRelease;  // the user data with its log line
   std::function<void()> releaseLibrary;
 };
 

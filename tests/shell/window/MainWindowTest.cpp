@@ -100,14 +100,16 @@ TEST_F(MainWindowTest, WithoutAFarewellPageTheProgramStillCloses) {
       order.push_back("recordings");
       throw std::runtime_error("x");
     };
+    steps.releaseMusic = [&] { order.push_back("music"); };
     steps.releaseLibrary = [&] { order.push_back("library"); };
     TMain main(steps);
     main.SetWindowMode(true);
     main.ShowInMode();
     EXPECT_TRUE(main.close()) << bye;
     EXPECT_TRUE(main.ShuttingDown());
-    // A failing step stops nothing; the options outlive the user's save.
-    EXPECT_EQ(order, (std::vector<std::string>{"recordings", "user", "super", "library"}));
+    // A failing step stops nothing; the options outlive the user's save,
+    // and the music player (whose volume they save) outlives the options.
+    EXPECT_EQ(order, (std::vector<std::string>{"recordings", "user", "super", "music", "library"}));
     TearDown();
   }
 }
