@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo course need,
+# Installs the Debian packages the build, the tests and the demo course need
+# (pulseaudio and its tools for the real-sound test, sox and lame for the
+# course's music),
 # only those that are missing (with sudo when not run as root).
 set -euo pipefail
 
@@ -10,6 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   xvfb
+  pulseaudio pulseaudio-utils sox lame
 )
 
 missing=()
