@@ -74,7 +74,8 @@ class TSilentMusicStream final : public TMusicStream {
     gSilentState.playing = path_;
     gSilentState.volume = volume_;
     ++gSilentState.started;
-    onReport_(TReport::Started);
+    // Like a real stream, it reports its start on a later turn of the loop.
+    QTimer::singleShot(0, &context_, [this] { onReport_(TReport::Started); });
   }
   void SetVolume(float linear) override {
     volume_ = linear;
@@ -91,6 +92,7 @@ class TSilentMusicStream final : public TMusicStream {
   std::string path_;
   TReportHandler onReport_;
   float volume_ = 1;
+  QObject context_;  // no report after the stream is gone
 };
 
 }  // namespace

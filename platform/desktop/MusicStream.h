@@ -6,8 +6,9 @@
 // comes after that.
 //
 // With the silent back end of the sound layer (tests, no audio output) the
-// stream plays nothing: it reports its start at once and waits until a test
-// ends it (EndSilentMusic) or lets it fail (FailSilentMusic).
+// stream plays nothing: it reports its start on the next turn of the event
+// loop and waits until a test ends it (EndSilentMusic) or lets it fail
+// (FailSilentMusic).
 #include <functional>
 #include <memory>
 #include <string>

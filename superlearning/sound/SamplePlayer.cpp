@@ -15,6 +15,7 @@ TSamplePlayer::~TSamplePlayer() {
   TSampleThread* thread = thread_;
   if (!thread) return;
   StopSample();
+  thread_ = nullptr;  // from here on the thread is this destructor's to free
   // The thread's commands run on this (the application's) thread, so it is
   // waited for with the event loop turning, never with a plain join.
   QElapsedTimer clock;
@@ -54,11 +55,10 @@ void TSamplePlayer::StopSample() {
 }
 
 void TSamplePlayer::ThreadEnded(TSampleThread* thread) {
+  if (thread != thread_) return;  // the destructor frees it
   thread->wait();
-  if (thread == thread_) {
-    thread_ = nullptr;
-    running_ = 0;
-  }
+  thread_ = nullptr;
+  running_ = 0;
   delete thread;
 }
 

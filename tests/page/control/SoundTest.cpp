@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
 #include <atomic>
 
 #include "page/control/PageSound.h"
@@ -81,6 +83,26 @@ TEST_F(SoundFixture, CommandErrors) {
   EXPECT_TRUE(SendSoundCommand("close all").ok());
   EXPECT_EQ(SendSoundCommand("stop klang").error, snd::NotOpen);
   for (int e : {snd::NotOpen, snd::FileNotFound, snd::CannotPlay, 999}) EXPECT_FALSE(SoundErrorText(e).empty());
+}
+
+TEST_F(SoundFixture, WaitOnADeviceThatNeverReportsTheEndIsBounded) {
+  // The length is known: the wait gives the sound its length and some slack.
+  SetSilentSoundsNeverEnd(300);
+  ASSERT_TRUE(SendSoundCommand("open \"" + wav + "\" alias klang").ok());
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_TRUE(SendSoundCommand("play klang from 0 wait").ok());
+  EXPECT_GE(clock.elapsed(), 300 + kPlayWaitSlackMs - 50);
+  EXPECT_LT(clock.elapsed(), 300 + kPlayWaitSlackMs + 3000);
+  EXPECT_EQ(SendSoundCommand("status klang mode").text, "playing");  // still, as far as the device says
+  ASSERT_TRUE(SendSoundCommand("close klang").ok());
+  // Closed from elsewhere while waiting: the wait ends at once.
+  QTimer::singleShot(100, [] { SendSoundCommand("close klang"); });
+  ASSERT_TRUE(SendSoundCommand("open \"" + wav + "\" alias klang").ok());
+  clock.restart();
+  EXPECT_TRUE(SendSoundCommand("play klang wait").ok());
+  EXPECT_LT(clock.elapsed(), 1500);
+  SetSilentSoundsNeverEnd(-1);
 }
 
 TEST_F(SoundFixture, EmptyWaveDeviceOpens) {
