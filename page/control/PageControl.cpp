@@ -15,6 +15,7 @@
 
 #include "page/layout/FontMetrics.h"
 #include "page/layout/LinkCheck.h"
+#include "page/control/PageSound.h"
 
 namespace vyr {
 
@@ -64,7 +65,10 @@ TXPage::TXPage(QWidget* parent)
   resize(800, 572);
 }
 
-TXPage::~TXPage() { clearExercises(); }
+TXPage::~TXPage() {
+  clearExercises();
+  ClosePageSound();
+}
 
 bool TXPage::Load(const std::function<bool()>& load) {
   // Off until the step after the load turns it on again; a load that read
@@ -115,6 +119,7 @@ void TXPage::resetNavigation() {
   jumpTimer_->stop();
   jumpTarget_.clear();
   HidePopup();
+  ClosePageSound();  // a page's sound ends with the page
 }
 
 // The step after every page read.

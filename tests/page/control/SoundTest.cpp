@@ -9,19 +9,14 @@
 #include "page/control/PageSound.h"
 #include "platform/core/MessageRecorder.h"
 #include "platform/desktop/Sound.h"
+#include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 
 namespace vyr {
 namespace {
 
-// A tiny valid wave file: RIFF header, fmt chunk, 4 samples of silence.
-std::string Wave() {
-  std::string s = std::string("RIFF", 4) + std::string("\x2C\x00\x00\x00", 4) + "WAVEfmt " +
-                  std::string("\x10\x00\x00\x00\x01\x00\x01\x00\x44\xAC\x00\x00\x88\x58\x01\x00\x02\x00\x10\x00", 20) +
-                  "data" + std::string("\x08\x00\x00\x00", 4) + std::string(8, '\0');
-  return s;
-}
-std::string Mp3() { return std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(32, '\0'); }
+std::string Wave() { return test::TinyWave(); }
+std::string Mp3() { return test::TinyMp3(); }
 
 class SoundFixture : public ::testing::Test {
  protected:

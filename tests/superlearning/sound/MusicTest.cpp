@@ -11,20 +11,19 @@
 #include "platform/core/Random.h"
 #include "platform/desktop/Sound.h"
 #include "superlearning/sound/Music.h"
+#include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/SoundWait.h"
 
 namespace vyr {
 namespace {
 
-std::string Mp3() { return std::string("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + std::string(32, '\0'); }
-
 class MusicTest : public ::testing::Test {
  protected:
   void SetUp() override { SetRandomSeed(16); }
   // A music directory with the given MP3 files.
   std::string Directory(std::initializer_list<const char*> names, const std::string& folder = "Musik") {
-    for (const char* n : names) dir.file(folder + "\\" + n, Mp3());
+    for (const char* n : names) dir.file(folder + "\\" + n, test::TinyMp3());
     return dir.path() + folder + "\\";
   }
   // Lets a started piece report that it plays.

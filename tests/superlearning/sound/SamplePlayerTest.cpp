@@ -5,26 +5,20 @@
 
 #include "platform/desktop/Sound.h"
 #include "superlearning/sound/SamplePlayer.h"
+#include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/SoundWait.h"
 
 namespace vyr {
 namespace {
 
-// A wave file of 4 silent samples.
-std::string Wave() {
-  return std::string("RIFF", 4) + std::string("\x2C\x00\x00\x00", 4) + "WAVEfmt " +
-         std::string("\x10\x00\x00\x00\x01\x00\x01\x00\x44\xAC\x00\x00\x88\x58\x01\x00\x02\x00\x10\x00", 20) +
-         "data" + std::string("\x08\x00\x00\x00", 4) + std::string(8, '\0');
-}
-
 class SamplePlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     CloseAllSounds();
     ClearSilentSoundEvents();
-    wav = dir.file("Aufnahmen\\hello.wav", Wave());
-    other = dir.file("Aufnahmen\\world.wav", Wave());
+    wav = dir.file("Aufnahmen\\hello.wav", test::TinyWave());
+    other = dir.file("Aufnahmen\\world.wav", test::TinyWave());
   }
   void TearDown() override {
     SetSilentSoundsNeverEnd(-1);
