@@ -7,7 +7,7 @@
 #include "shell/startup/SharedObjects.h"
 #include "shell/startup/StartUp.h"
 #include "shell/window/MainWindow.h"
-#include "superlearning/sound/Music.h"
+#include "superlearning/sound/MusicCaption.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "text/Cp1252.h"
 
@@ -35,14 +35,7 @@ int main(int argc, char** argv) {
   vyr::TMain main(shutdown);
   // The end of a piece reaches the main window, which goes on with the next
   // and shows its path in the caption.
-  if (vyr::TMusic* music = vyr::Music()) {
-    music->SetNotifyWindow(&main, [&main] {
-      vyr::TMusic* m = vyr::Music();
-      if (!m) return;
-      m->HandleEvents();
-      main.setWindowTitle(m->IsPlaying() ? vyr::ToUnicode(m->CurrentPiece()) : u"vyr englisch"_qs);
-    });
-  }
+  if (vyr::TMusic* music = vyr::Music()) vyr::AnswerMusicEvents(*music, main);
   main.SetWindowMode(vyr::Env().windowMode);
   main.ShowInMode();
   const int result = app.exec();

@@ -17,10 +17,15 @@ TXPlayer::~TXPlayer() = default;
 bool TXPlayer::Play() {
   if (stream_) Release();
   if (!FileExists(FileName)) return false;
-  stream_ = TMusicStream::Open(FileName, [this](TMusicStream::TReport r) { Report(r); });
-  if (!stream_) return false;
+  // A back end may report a failure while the file is still being set,
+  // so the player waits for the outcome before it opens the stream.
   playing_ = true;
   outcomePending_ = true;
+  stream_ = TMusicStream::Open(FileName, [this](TMusicStream::TReport r) { Report(r); });
+  if (!stream_) {
+    playing_ = outcomePending_ = false;
+    return false;
+  }
   Apply();
   stream_->Play();
   return true;

@@ -109,6 +109,27 @@ TEST(RealSound, ADemoPieceIsHeardThroughTheMusicPlayer) {
   EXPECT_GT(monitor.Rms(mark, monitor.Mark()), kHeard) << music.CurrentPiece();
 }
 
+TEST(RealSound, ABrokenPieceFailsOnceAndStartsNothing) {
+  QDir().mkpath(gDir + u"/Kaputt"_qs);
+  QFile broken(gDir + u"/Kaputt/kaputt.mp3"_qs);
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  QByteArray junk("ID3\x03\0\0\0\0\0\0", 10);
+  for (int i = 0; i < 5000; ++i) junk += char((i * 7919) % 251);
+  broken.write(junk);
+  broken.close();
+  TMusic music(CoursePath(gDir + u"/Kaputt"_qs), "");
+  ASSERT_EQ(music.FileCount(), 1);
+  QObject window;
+  std::vector<int> codes;
+  music.SetNotifyWindow(&window, [&] { codes.push_back(music.HandleEvents()); });
+  music.StartInThread(true);
+  ASSERT_TRUE(test::WaitUntil([&] { return !codes.empty(); }, 20000));
+  test::WaitUntil([] { return false; }, 1000);  // time for a loop to show
+  EXPECT_EQ(codes, std::vector<int>{3});
+  EXPECT_FALSE(music.IsPlaying());
+  EXPECT_FALSE(music.StartPending());
+}
+
 // Starts the test's own PulseAudio server; false when it cannot.
 bool StartServer(const QString& dir) {
   const QString runtime = dir + u"/run"_qs, home = dir + u"/home"_qs;

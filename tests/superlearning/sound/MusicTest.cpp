@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QObject>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -11,6 +12,8 @@
 #include "platform/core/Random.h"
 #include "platform/desktop/Sound.h"
 #include "superlearning/sound/Music.h"
+#include "superlearning/sound/MusicCaption.h"
+#include "text/Cp1252.h"
 #include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 #include "tests/common/SoundWait.h"
@@ -207,6 +210,22 @@ TEST_F(MusicTest, PiecesThatAreNoSoundPlayNothingAndDoNotLoop) {
   EXPECT_FALSE(music.IsPlaying());
   EXPECT_EQ(SilentMusic().started, started);
   EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MusicTest, TheWindowCaptionShowsThePiecePlaying) {
+  TMusic music(Directory({"a.mp3", "b.mp3", "c.mp3"}), "");
+  QWidget window;
+  window.setWindowTitle(u"vyr englisch"_qs);
+  AnswerMusicEvents(music, window);
+  music.StartInThread(true);
+  Settle();
+  ASSERT_TRUE(EndSilentMusic());
+  ASSERT_TRUE(test::WaitUntil([&] { return window.windowTitle() != u"vyr englisch"_qs; }));
+  EXPECT_EQ(window.windowTitle(), ToUnicode(music.CurrentPiece()));
+  EXPECT_EQ(SilentMusic().playing, music.CurrentPiece());
+  Settle();
+  ASSERT_TRUE(FailSilentMusic());
+  ASSERT_TRUE(test::WaitUntil([&] { return window.windowTitle() == u"vyr englisch"_qs; }));
 }
 
 TEST_F(MusicTest, AGoneWindowHearsNothing) {
