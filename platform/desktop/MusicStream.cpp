@@ -19,11 +19,18 @@ class TQtMusicStream final : public TMusicStream {
   TQtMusicStream(const QString& native, TReportHandler onReport) : onReport_(std::move(onReport)) {
     player_.setAudioOutput(&output_);
     QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_, [this] { Report(TReport::Failed); });
-    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_, [this](QMediaPlayer::MediaStatus s) {
-      if (s == QMediaPlayer::InvalidMedia) Report(TReport::Failed);
+    // It plays once it is loaded and asked to play, in whichever order the
+    // back end tells the two.
+    const auto startedIfPlaying = [this] {
+      const QMediaPlayer::MediaStatus s = player_.mediaStatus();
       if ((s == QMediaPlayer::BufferedMedia || s == QMediaPlayer::BufferingMedia) &&
           player_.playbackState() == QMediaPlayer::PlayingState)
         Report(TReport::Started);
+    };
+    QObject::connect(&player_, &QMediaPlayer::playbackStateChanged, &player_, startedIfPlaying);
+    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_, [this, startedIfPlaying](QMediaPlayer::MediaStatus s) {
+      if (s == QMediaPlayer::InvalidMedia) Report(TReport::Failed);
+      startedIfPlaying();
       // A file that ends before it ever played (nothing in it to decode)
       // has failed; counting it as played would start the next at once.
       if (s == QMediaPlayer::EndOfMedia) Report(started_ ? TReport::Completed : TReport::Failed);
