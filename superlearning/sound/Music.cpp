@@ -32,9 +32,12 @@ std::string TMusic::ChoosePiece() {
   const int n = FileCount();
   if (n == 0) return {};
   if (n == 1) return current_ = files_[0];
-  int index;
-  do index = RandomInt(n);
-  while (std::find(history_.begin(), history_.end(), index) != history_.end());
+  // One draw among the pieces not in the history: the same uniform choice
+  // as drawing again until a piece is not in it, without the repeats.
+  int skip = RandomInt(n - static_cast<int>(history_.size()));
+  int index = 0;
+  for (;; ++index)
+    if (std::find(history_.begin(), history_.end(), index) == history_.end() && skip-- == 0) break;
   current_ = files_[index];
   history_.push_back(index);
   if (static_cast<int>(history_.size()) >= n || static_cast<int>(history_.size()) > n / 2) history_.erase(history_.begin());
