@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "page/control/PageSound.h"
 #include "page/layout/FontMetrics.h"
 #include "page/layout/LinkCheck.h"
-#include "page/control/PageSound.h"
 
 namespace vyr {
 

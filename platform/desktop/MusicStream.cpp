@@ -28,13 +28,14 @@ class TQtMusicStream final : public TMusicStream {
         Report(TReport::Started);
     };
     QObject::connect(&player_, &QMediaPlayer::playbackStateChanged, &player_, startedIfPlaying);
-    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_, [this, startedIfPlaying](QMediaPlayer::MediaStatus s) {
-      if (s == QMediaPlayer::InvalidMedia) Report(TReport::Failed);
-      startedIfPlaying();
-      // A file that ends before it ever played (nothing in it to decode)
-      // has failed; counting it as played would start the next at once.
-      if (s == QMediaPlayer::EndOfMedia) Report(started_ ? TReport::Completed : TReport::Failed);
-    });
+    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_,
+                     [this, startedIfPlaying](QMediaPlayer::MediaStatus s) {
+                       if (s == QMediaPlayer::InvalidMedia) Report(TReport::Failed);
+                       startedIfPlaying();
+                       // A file that ends before it ever played (nothing in it to decode)
+                       // has failed; counting it as played would start the next at once.
+                       if (s == QMediaPlayer::EndOfMedia) Report(started_ ? TReport::Completed : TReport::Failed);
+                     });
     player_.setSource(QUrl::fromLocalFile(native));
   }
   ~TQtMusicStream() override {

@@ -40,7 +40,8 @@ std::string TMusic::ChoosePiece() {
     if (std::find(history_.begin(), history_.end(), index) == history_.end() && skip-- == 0) break;
   current_ = files_[index];
   history_.push_back(index);
-  if (static_cast<int>(history_.size()) >= n || static_cast<int>(history_.size()) > n / 2) history_.erase(history_.begin());
+  if (static_cast<int>(history_.size()) >= n || static_cast<int>(history_.size()) > n / 2)
+    history_.erase(history_.begin());
   return current_;
 }
 

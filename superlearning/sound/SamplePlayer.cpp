@@ -38,7 +38,8 @@ void TSamplePlayer::PlaySample(std::string_view file, bool playNow) {
   thread_ = new TSampleThread(file_, !playNow);
   TSampleThread* thread = thread_;
   // The end is handled on this object's (the application's) thread.
-  connect(thread, &QThread::finished, this, [this, thread] { ThreadEnded(thread); }, Qt::QueuedConnection);
+  connect(
+      thread, &QThread::finished, this, [this, thread] { ThreadEnded(thread); }, Qt::QueuedConnection);
   thread->start(QThread::HighPriority);
 }
 

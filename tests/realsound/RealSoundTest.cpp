@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QDir>
-#include <QFile>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,9 +25,9 @@ namespace vyr {
 namespace {
 
 constexpr const char* kSink = "vyrtest";
-constexpr int kRate = 22050;       // parec: signed 16 bit, mono
-constexpr double kHeard = 100;     // RMS in sample units: clearly audible
-constexpr double kSilent = 10;     // what a null sink gives with nothing playing
+constexpr int kRate = 22050;    // parec: signed 16 bit, mono
+constexpr double kHeard = 100;  // RMS in sample units: clearly audible
+constexpr double kSilent = 10;  // what a null sink gives with nothing playing
 
 QString gDir;  // the test's temporary directory
 
@@ -71,8 +71,8 @@ TEST(RealSound, TheBackEndIsReal) { EXPECT_FALSE(SoundIsSilent()); }
 
 TEST(RealSound, ARecordingIsHeardThroughTheSamplePlayer) {
   const QString wave = gDir + u"/ton.wav"_qs;
-  ASSERT_EQ(QProcess::execute(u"sox"_qs, {u"-n"_qs, u"-r"_qs, u"44100"_qs, u"-c"_qs, u"1"_qs, u"-b"_qs, u"16"_qs,
-                                          wave, u"synth"_qs, u"1.5"_qs, u"sine"_qs, u"440"_qs, u"gain"_qs, u"-6"_qs}),
+  ASSERT_EQ(QProcess::execute(u"sox"_qs, {u"-n"_qs, u"-r"_qs, u"44100"_qs, u"-c"_qs, u"1"_qs, u"-b"_qs, u"16"_qs, wave,
+                                          u"synth"_qs, u"1.5"_qs, u"sine"_qs, u"440"_qs, u"gain"_qs, u"-6"_qs}),
             0)
       << "sox fehlt";
   TMonitor monitor;
@@ -141,10 +141,10 @@ bool StartServer(const QString& dir) {
   qputenv("PULSE_SERVER", (u"unix:"_qs + runtime + u"/pulse/native"_qs).toLocal8Bit());
   qunsetenv("VYR_SILENT");
   qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-  const int rc = QProcess::execute(
-      u"pulseaudio"_qs, {u"-n"_qs, u"--daemonize=yes"_qs, u"--exit-idle-time=-1"_qs, u"-L"_qs,
-                         u"module-null-sink sink_name="_qs + QString::fromLatin1(kSink), u"-L"_qs,
-                         u"module-native-protocol-unix"_qs});
+  const int rc =
+      QProcess::execute(u"pulseaudio"_qs, {u"-n"_qs, u"--daemonize=yes"_qs, u"--exit-idle-time=-1"_qs, u"-L"_qs,
+                                           u"module-null-sink sink_name="_qs + QString::fromLatin1(kSink), u"-L"_qs,
+                                           u"module-native-protocol-unix"_qs});
   if (rc != 0) {
     std::fprintf(stderr, "pulseaudio startet nicht (%d)\n", rc);
     return false;

@@ -8,15 +8,15 @@
 #include <map>
 
 #include "platform/core/MessageRecorder.h"
-#include "platform/desktop/MusicStream.h"
 #include "platform/core/Random.h"
+#include "platform/desktop/MusicStream.h"
 #include "platform/desktop/Sound.h"
 #include "superlearning/sound/Music.h"
 #include "superlearning/sound/MusicCaption.h"
-#include "text/Cp1252.h"
 #include "tests/common/SoundFiles.h"
-#include "tests/common/TempDir.h"
 #include "tests/common/SoundWait.h"
+#include "tests/common/TempDir.h"
+#include "text/Cp1252.h"
 
 namespace vyr {
 namespace {
@@ -30,7 +30,9 @@ class MusicTest : public ::testing::Test {
     return dir.path() + folder + "\\";
   }
   // Lets a started piece report that it plays.
-  static void Settle() { test::WaitUntil([] { return false; }, 50); }
+  static void Settle() {
+    test::WaitUntil([] { return false; }, 50);
+  }
 
   test::TTempDir dir;
   TMessageRecorder messages;
@@ -41,8 +43,8 @@ TEST_F(MusicTest, PiecesNeverRepeatWithinHalfTheCollection) {
     std::initializer_list<const char*> files;
     size_t apart;  // a piece comes back after at least this many others
   };
-  const Case cases[] = {{{"a.mp3", "b.mp3"}, 1}, {{"a.mp3", "b.mp3", "c.mp3"}, 1},
-                        {{"a.mp3", "b.mp3", "c.mp3", "d.mp3", "e.mp3"}, 2}};
+  const Case cases[] = {
+      {{"a.mp3", "b.mp3"}, 1}, {{"a.mp3", "b.mp3", "c.mp3"}, 1}, {{"a.mp3", "b.mp3", "c.mp3", "d.mp3", "e.mp3"}, 2}};
   for (const Case& c : cases) {
     TMusic music(Directory(c.files, "Musik" + std::to_string(c.files.size())), "");
     ASSERT_EQ(music.FileCount(), static_cast<int>(c.files.size()));
@@ -78,7 +80,7 @@ TEST_F(MusicTest, ScanFindsMp3FilesInSubdirectoriesAndSurvivesLinkLoops) {
   Directory({"eins.mp3", "ZWEI.MP3", "Ordner\\drei.Mp3", "text.txt", "lied.mp3.bak", "kaputt.mp3"});
   dir.file("Musik\\kaputt.mp3", "kein MP3");
   QFile::link(dir.native() + u"/Musik"_qs, dir.native() + u"/Musik/Ordner/schleife"_qs);
-  TMusic music("", dir.path());  // empty: the program directory's "MP3\"
+  TMusic music("", dir.path());      // empty: the program directory's "MP3\"
   EXPECT_EQ(music.Directory(), "");  // missing: reported, no music
   ASSERT_EQ(messages.shown().size(), 1u);
   EXPECT_EQ(messages.shown()[0].text, "Das MP3-Verzeichnis " + dir.path() + "MP3\\ existiert nicht!");

@@ -6,8 +6,8 @@
 #include "platform/desktop/Sound.h"
 #include "superlearning/sound/SamplePlayer.h"
 #include "tests/common/SoundFiles.h"
-#include "tests/common/TempDir.h"
 #include "tests/common/SoundWait.h"
+#include "tests/common/TempDir.h"
 
 namespace vyr {
 namespace {
@@ -33,8 +33,12 @@ class SamplePlayerTest : public ::testing::Test {
     }
     return verbs;
   }
-  static bool Opened() { return test::WaitUntil([] { return !SilentSoundEvents().empty(); }); }
-  bool Ended() { return test::WaitUntil([this] { return !player.Running(); }); }
+  static bool Opened() {
+    return test::WaitUntil([] { return !SilentSoundEvents().empty(); });
+  }
+  bool Ended() {
+    return test::WaitUntil([this] { return !player.Running(); });
+  }
   using V = std::vector<std::string>;
 
   test::TTempDir dir;
