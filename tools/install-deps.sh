@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo course need
 # (pulseaudio and its tools for the real-sound test, sox and lame for the
-# course's music),
-# only those that are missing (with sudo when not run as root).
+# course's music), only those that are missing (with sudo when not run as
+# root).
 set -euo pipefail
 
 packages=(

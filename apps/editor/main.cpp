@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   steps.createSamplePlayer = vyr::CreateSamplePlayer;
   vyr::TStartUpOptions options;
   options.editor = true;
-  if (!vyr::StartUp(steps, options)) return 1;
+  const bool started = vyr::StartUp(steps, options);
+  // The sample player goes before the application object, whatever happened.
   vyr::ReleaseSamplePlayer();
-  return 0;
+  return started ? 0 : 1;
 }

@@ -27,7 +27,11 @@ int main(int argc, char** argv) {
   steps.createSuperOptions = [] { vyr::CreateMusic(vyr::Env().programDirectory); };
   steps.createSamplePlayer = vyr::CreateSamplePlayer;
   steps.createHyperBase = vyr::CreateHyperBase;
-  if (!vyr::StartUp(steps)) return 1;
+  if (!vyr::StartUp(steps)) {
+    vyr::ReleaseSamplePlayer();
+    vyr::ReleaseMusic();
+    return 1;
+  }
 
   vyr::TShutdownSteps shutdown;
   shutdown.releaseSamplePlayer = vyr::ReleaseSamplePlayer;
