@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "platform/core/Files.h"
 #include "platform/desktop/Sound.h"
@@ -61,6 +62,13 @@ class TMonitor {
     for (qsizetype i = from; i < to; ++i) sum += double(s[i]) * s[i];
     return std::sqrt(sum / double(to - from));
   }
+  // Silence up to `mark`, sound after it; both levels are printed.
+  void ExpectSilenceThenSound(qsizetype mark, const std::string& what) const {
+    const double before = Rms(0, mark), after = Rms(mark, data_.size());
+    std::printf("%s: Pegel (RMS) vorher %.1f, beim Abspielen %.1f\n", what.c_str(), before, after);
+    EXPECT_LT(before, kSilent) << what;
+    EXPECT_GT(after, kHeard) << what;
+  }
 
  private:
   QProcess parec_;
@@ -85,8 +93,7 @@ TEST(RealSound, ARecordingIsHeardThroughTheSamplePlayer) {
   ASSERT_TRUE(test::WaitUntil([&] { return !player.Running(); }, 20000));
   ASSERT_TRUE(monitor.Collect(300));
   monitor.Stop();
-  EXPECT_LT(monitor.Rms(0, mark), kSilent);
-  EXPECT_GT(monitor.Rms(mark, monitor.Mark()), kHeard);
+  monitor.ExpectSilenceThenSound(mark, "Aufnahme");
 }
 
 TEST(RealSound, ADemoPieceIsHeardThroughTheMusicPlayer) {
@@ -105,8 +112,7 @@ TEST(RealSound, ADemoPieceIsHeardThroughTheMusicPlayer) {
   ASSERT_TRUE(monitor.Collect(1500));
   music.Stop();
   monitor.Stop();
-  EXPECT_LT(monitor.Rms(0, mark), kSilent);
-  EXPECT_GT(monitor.Rms(mark, monitor.Mark()), kHeard) << music.CurrentPiece();
+  monitor.ExpectSilenceThenSound(mark, music.CurrentPiece());
 }
 
 TEST(RealSound, ABrokenPieceFailsOnceAndStartsNothing) {
