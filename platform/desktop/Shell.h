@@ -1,6 +1,7 @@
 #pragma once
 // platform/desktop: the stand-ins that need the desktop: message boxes,
-// display, opening documents and shortcuts, sound.
+// display, opening documents and shortcuts, sound commands and the music
+// stream.
 //
 // Opening documents, programs and web addresses the way the desktop does
 // ("open"), and the program's shortcuts as freedesktop .desktop files.
