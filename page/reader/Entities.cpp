@@ -24,6 +24,7 @@ int EntityCharacter(std::string_view name) {
   if (name == "lt") return '<';
   if (name == "gt") return '>';
   if (name == "quot") return '"';
+  if (name == "dollar") return '$';  // a "$" in page text would start an insertion
   for (size_t i = 0; i < kLatin1Names.size(); ++i)
     if (kLatin1Names[i] == name) return static_cast<int>(160 + i);
   return -1;
