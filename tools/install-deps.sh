@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
-  zlib1g-dev libjpeg-dev libglu1-mesa-dev
+  zlib1g-dev libjpeg-dev libglu1-mesa-dev libsodium-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   xvfb
