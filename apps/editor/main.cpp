@@ -1,10 +1,13 @@
 // vyredit: the authoring program. Start and shutdown order only.
 #include <QApplication>
+#include <memory>
 
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Sound.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/StartUp.h"
+#include "shell/users/UserBase.h"
+#include "shell/users/UserDialogs.h"
 #include "superlearning/sound/SoundPlayers.h"
 
 int main(int argc, char** argv) {
@@ -13,12 +16,21 @@ int main(int argc, char** argv) {
   vyr::InstallMessageBoxes();
   QCoreApplication::setApplicationName(u"vyredit"_qs);
 
+  // The editor creates the user base without a login; its user menu comes
+  // with the editor window.
+  std::unique_ptr<vyr::TXUserBase> users;
   vyr::TStartUpSteps steps;
   steps.createSamplePlayer = vyr::CreateSamplePlayer;
+  steps.createUserBaseAndLogin = [&users] {
+    users = std::make_unique<vyr::TXUserBase>(vyr::TXUserBase::TProgram::Editor);
+    users->dialogs = vyr::UserDialogs(vyr::Env().contentRoot + "hvyr\\");
+  };
   vyr::TStartUpOptions options;
   options.editor = true;
   const bool started = vyr::StartUp(steps, options);
-  // The sample player goes before the application object, whatever happened.
+  // Shutdown: the user data, then the sample player before the application
+  // object, whatever happened.
+  if (started && users) users->SaveAndLogoutAtShutdown();
   vyr::ReleaseSamplePlayer();
   return started ? 0 : 1;
 }

@@ -1,11 +1,15 @@
 // vyr_e: the learning program. Start and shutdown order only.
 #include <QApplication>
+#include <memory>
 
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Sound.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/SharedObjects.h"
 #include "shell/startup/StartUp.h"
+#include "shell/users/UserBase.h"
+#include "shell/users/UserCommands.h"
+#include "shell/users/UserDialogs.h"
 #include "shell/window/MainWindow.h"
 #include "superlearning/sound/MusicCaption.h"
 #include "superlearning/sound/SoundPlayers.h"
@@ -22,10 +26,16 @@ int main(int argc, char** argv) {
   vyr::ParseCommandLine(args);
 
   // The shared objects of the later subsystems join through these steps.
+  std::unique_ptr<vyr::TXUserBase> users;
   vyr::TStartUpSteps steps;
   // The music player, until the superlearning options own it.
   steps.createSuperOptions = [] { vyr::CreateMusic(vyr::Env().programDirectory); };
   steps.createSamplePlayer = vyr::CreateSamplePlayer;
+  steps.createUserBaseAndLogin = [&users] {
+    users = std::make_unique<vyr::TXUserBase>();
+    users->dialogs = vyr::UserDialogs(vyr::Env().contentRoot + "hvyr\\");
+    users->LoginFlow();
+  };
   steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) {
     vyr::ReleaseSamplePlayer();
@@ -36,10 +46,20 @@ int main(int argc, char** argv) {
   vyr::TShutdownSteps shutdown;
   shutdown.releaseSamplePlayer = vyr::ReleaseSamplePlayer;
   shutdown.releaseMusic = vyr::ReleaseMusic;
+  shutdown.saveUserAndRelease = [&users] {
+    if (users) users->SaveAndLogoutAtShutdown();
+    users.reset();
+  };
   vyr::TMain main(shutdown);
   // The end of a piece reaches the main window, which goes on with the next
   // and shows its path in the caption.
   if (vyr::TMusic* music = vyr::Music()) vyr::AnswerMusicEvents(*music, main);
+  main.SetUserSource(
+      [&users](const std::string& code) { return users ? vyr::UserCodeValue(*users, code) : code; },
+      [&users](const std::string& code, QImage& picture) { return users && vyr::UserPicture(*users, code, picture); });
+  vyr::TUserCommands userCommands(*users, [&main] { main.LoginChanged(); });
+  main.Dispatcher().SetOwner(vyr::TCommandOwner::Users, &userCommands);
+  main.LoginChanged();  // the start page again, now with the user's values
   main.SetWindowMode(vyr::Env().windowMode);
   main.ShowInMode();
   const int result = app.exec();

@@ -70,7 +70,10 @@ void TMain::FormCreate() {
   // The background of the look-up pop-up, unless a page sets its own.
   if (page_->GetVariable("hyper").empty()) page_->SetVariable("hyper", "#FFFFE1");
   SetConditions();
-  page_->OnSpecialCode = [](TXPage*, std::string& code) { code = SpecialCodeValue(code); };
+  page_->OnSpecialCode = [this](TXPage*, std::string& code) { code = SpecialCodeValue(code, userCodes_); };
+  page_->OnPictureRequest = [this](TXPage*, const std::string& code, QImage& picture) {
+    if (!Env().userName.empty() && userPictures_) userPictures_(code, picture);
+  };
   page_->OnTitleChange = [](TXPage*, const std::string&) {};
 
   dispatcher_.SetOwner(TCommandOwner::Main, this);
@@ -93,6 +96,17 @@ void TMain::SetConditions() {
                                     env.extensionDirectoryExists && !env.extensions.empty());
   page_->SetCondition("mute", env.waveDirectory.empty() && env.extensionDirectoryExists && env.extensions.empty());
   page_->SetCondition("login", !env.userName.empty());
+}
+
+void TMain::SetUserSource(TUserCodeSource codes, TUserPictureSource pictures) {
+  userCodes_ = std::move(codes);
+  userPictures_ = std::move(pictures);
+}
+
+void TMain::LoginChanged() {
+  page_->SetCondition("login", !Env().userName.empty());
+  const std::string current = page_->Loader().CurrentPage();
+  if (!current.empty()) page_->SetXFile(current);
 }
 
 void TMain::SetWindowMode(bool window) {

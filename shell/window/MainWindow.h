@@ -11,6 +11,9 @@
 #include <string>
 
 #include "shell/window/CommandDispatch.h"
+#include "shell/window/PageCodes.h"
+
+class QImage;
 
 namespace vyr {
 
@@ -54,6 +57,13 @@ class TMain : public QWidget, public TCommandHandler {
   // The home page of the course, opened by "www".
   static std::string HomePage();
 
+  // What the user base answers: the user codes of pages and the progress
+  // charts (false: not a chart of the user's).
+  using TUserPictureSource = std::function<bool(const std::string& code, QImage& picture)>;
+  void SetUserSource(TUserCodeSource codes, TUserPictureSource pictures);
+  // After "login", "newusr" and "chusr": the "login" condition, then the page again.
+  void LoginChanged();
+
   // Whether the farewell page has been passed and the program shuts down.
   bool ShuttingDown() const { return shuttingDown_; }
 
@@ -75,6 +85,8 @@ class TMain : public QWidget, public TCommandHandler {
   TBackdrop* backdrop_;
   TXPage* page_;
   TCommandDispatcher dispatcher_;
+  TUserCodeSource userCodes_;
+  TUserPictureSource userPictures_;
   bool shuttingDown_ = false;
 };
 
