@@ -1,8 +1,13 @@
 // Starts the packed learner in window mode on a virtual X screen of its own
-// (Xvfb), waits for the first page and checks that the window shows it: the
-// start page's background colour inside the page, centred on the screen.
+// (Xvfb), in a copy of the installation, and checks what the screen shows:
+//   start   one user without password: the main window shows the start page
+//           (its background colour inside the page, centred on the screen);
+//   alive   the same, and the program still runs four seconds later;
+//   wizard  no user yet: the first-user wizard shows its first page.
 // Without Xvfb on the machine the test is skipped.
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -27,11 +32,11 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: learner_smoke PATH/TO/vyr_e\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: learner_smoke PATH/TO/vyr_e start|alive|wizard\n");
     return 2;
   }
-  const QString learner = QString::fromLocal8Bit(argv[1]);
+  const QString mode = QString::fromLocal8Bit(argv[2]);
   const QString xvfbPath = QStandardPaths::findExecutable(u"Xvfb"_qs);
   if (xvfbPath.isEmpty()) {
     std::printf("Xvfb not found: 0 passed, 0 failed, 1 skipped\n");
@@ -65,7 +70,22 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   QGuiApplication app(argc, argv);
 
+  // A copy of the installation: without users, or with one user whose empty
+  // user file needs no password.
   QTemporaryDir home;
+  const QString installation = home.path() + u"/vyr"_qs;
+  const QString source = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
+  if (QProcess::execute(u"cp"_qs, {u"-a"_qs, source, installation}) != 0) {
+    std::fprintf(stderr, "could not copy the installation\n");
+    return 1;
+  }
+  QDir(installation + u"/Benutzer"_qs).removeRecursively();
+  if (mode != u"wizard"_qs) {
+    QDir().mkpath(installation + u"/Benutzer/Gast"_qs);
+    QFile user(installation + u"/Benutzer/Gast/Gast_E.vyb"_qs);
+    user.open(QIODevice::WriteOnly);
+  }
+  const QString learner = installation + u"/"_qs + QFileInfo(QString::fromLocal8Bit(argv[1])).fileName();
   QProcess program;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(u"VYR_REGISTRY"_qs, home.path() + u"/registry.txt"_qs);
@@ -74,26 +94,37 @@ int main(int argc, char** argv) {
   program.start(learner, {u"window"_qs});
 
   // The page is 800 x 572, centred on the 1024 x 768 screen: its empty lower
-  // part shows the start page's background (#FFF8E7).
-  const QColor expected(0xFF, 0xF8, 0xE7);
+  // part shows the start page's background (#FFF8E7). The wizard's 640 x 440
+  // page is centred too; its lower corners show the background of
+  // "login1.htx" (#EAF4FF).
+  const bool wizard = mode == u"wizard"_qs;
+  const QColor expected = wizard ? QColor(0xEA, 0xF4, 0xFF) : QColor(0xFF, 0xF8, 0xE7);
+  const QPoint probe1 = wizard ? QPoint(810, 590) : QPoint(700, 600);
+  const QPoint probe2 = wizard ? QPoint(220, 590) : QPoint(200, 640);
   QColor seen;
   const bool shown = WaitFor(
       [&] {
         QCoreApplication::processEvents();
         if (program.state() == QProcess::NotRunning) return false;
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        seen = screen.pixelColor(700, 600);
-        return seen == expected && screen.pixelColor(200, 640) == expected;
+        seen = screen.pixelColor(probe1);
+        return seen == expected && screen.pixelColor(probe2) == expected;
       },
       15000);
+  if (!shown) {  // what the screen showed, for the one who looks into it
+    const QString shot = QDir::tempPath() + u"/learner_smoke_"_qs + mode + u".png"_qs;
+    QGuiApplication::primaryScreen()->grabWindow(0).save(shot);
+    std::fprintf(stderr, "screen saved as %s\n", shot.toLocal8Bit().constData());
+  }
+  if (shown && mode == u"alive"_qs) QThread::msleep(4000);
   const bool stillRunning = program.state() == QProcess::Running;
   program.kill();
   program.waitForFinished(3000);
   xvfb.terminate();  // lets Xvfb remove its socket and lock file
   if (!xvfb.waitForFinished(3000)) xvfb.kill();
-  if (!shown) {
-    std::fprintf(stderr, "the start page did not appear (running: %d, pixel %s)\n", stillRunning,
-                 seen.name().toLocal8Bit().constData());
+  if (!shown || !stillRunning) {
+    std::fprintf(stderr, "the expected page did not appear or the program ended (running: %d, pixel %s)\n",
+                 stillRunning, seen.name().toLocal8Bit().constData());
     std::printf("0 passed, 1 failed\n");
     return 1;
   }
