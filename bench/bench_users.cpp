@@ -47,8 +47,7 @@ void BM_ScoreLookup_Reference(benchmark::State& state) {
   for (auto _ : state) {
     long sum = 0;
     for (int i = 0; i < 20000; ++i) {
-      const auto it =
-          map.find(vyr::UpperCase(std::string(i % 2 == 0 ? "<" : ">") + std::to_string(i % 8) + Word(i)));
+      const auto it = map.find(vyr::UpperCase(std::string(i % 2 == 0 ? "<" : ">") + std::to_string(i % 8) + Word(i)));
       sum += it == map.end() ? 0 : it->second[0] - 65;
     }
     benchmark::DoNotOptimize(sum);
@@ -65,9 +64,7 @@ void BM_RecordForeignFirst(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordForeignFirst)->Unit(benchmark::kMillisecond);
 
-std::string MakeFile() {
-  return vyr::BuildUserFile("Anna", "", 3600, MakeRecords(50000));
-}
+std::string MakeFile() { return vyr::BuildUserFile("Anna", "", 3600, MakeRecords(50000)); }
 
 void BM_UserFileRoundTrip(benchmark::State& state) {
   const std::string file = MakeFile();

@@ -13,9 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!content) return 0;
   const vyr::TUserStatistics st = vyr::ComputeStatistics(content->records);
   if (st.records != static_cast<int>(content->records.Size())) std::abort();
-  const auto again = vyr::ParseUserFile(
-      vyr::BuildUserFile(content->name, content->password, content->seconds, content->records));
-  if (!again || again->records.Size() != content->records.Size() || again->seconds != content->seconds)
-    std::abort();
+  const auto again =
+      vyr::ParseUserFile(vyr::BuildUserFile(content->name, content->password, content->seconds, content->records));
+  if (!again || again->records.Size() != content->records.Size() || again->seconds != content->seconds) std::abort();
   return 0;
 }

@@ -46,8 +46,6 @@ void SetPasswordHashLimits(unsigned long long opsLimit, size_t memLimit) {
   gMemLimit = memLimit;
 }
 
-void SetMinimalPasswordHashLimits() {
-  SetPasswordHashLimits(crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN);
-}
+void SetMinimalPasswordHashLimits() { SetPasswordHashLimits(crypto_pwhash_OPSLIMIT_MIN, crypto_pwhash_MEMLIMIT_MIN); }
 
 }  // namespace vyr

@@ -94,10 +94,8 @@ bool TXUserBase::Lock(const std::string& name) {
   lock->setStaleLockTime(0);  // only a lock whose program is gone is stale
   if (!lock->tryLock(0)) {
     if (lock->error() == QLockFile::LockFailedError)
-      ShowCourseMessage("Der Benutzer " + name + " ist bereits in einem anderen Programm angemeldet.",
-                        msg::IconError);
-    else
-      ShowCourseMessage(PersonalDataMessage(name), msg::IconError);
+      ShowCourseMessage("Der Benutzer " + name + " ist bereits in einem anderen Programm angemeldet.", msg::IconError);
+    else ShowCourseMessage(PersonalDataMessage(name), msg::IconError);
     return false;
   }
   lock_ = std::move(lock);
@@ -196,8 +194,8 @@ bool TXUserBase::AppendLogLine(int64_t sessionSeconds) {
   text += FromUnicode(loginTime_.toString(u"dd.MM.yyyy HH:mm:ss"_qs)) + " " + FormatDuration(sessionSeconds) +
           " Eintippen:\t" + std::to_string(answers_[0]) + "\tMult. Ch.:\t" + std::to_string(answers_[1]) +
           "\tLas Vegas:\t" + std::to_string(answers_[2]) + "\tFree Fall:\t" + std::to_string(answers_[3]) +
-          "\tPerformance Insgesamt: abs: " + std::to_string(st.averageAbsolute) + "% rel: " +
-          std::to_string(st.averageRelative) + "% " + std::to_string(records_.Size()) +
+          "\tPerformance Insgesamt: abs: " + std::to_string(st.averageAbsolute) +
+          "% rel: " + std::to_string(st.averageRelative) + "% " + std::to_string(records_.Size()) +
           " verschiedene Vokabeln\r\n";
   return WriteWholeFile(path, text);
 }

@@ -1,8 +1,8 @@
 #include "shell/users/UserCommands.h"
 
 #include "page/reader/MarkupEscape.h"
-#include "shell/window/PageCodes.h"
 #include "shell/users/UserBase.h"
+#include "shell/window/PageCodes.h"
 
 namespace vyr {
 

@@ -7,9 +7,7 @@
 namespace vyr {
 namespace {
 
-int Share(int count, int total) {
-  return total == 0 ? 0 : static_cast<int>(std::lround(count * 100.0 / total));
-}
+int Share(int count, int total) { return total == 0 ? 0 : static_cast<int>(std::lround(count * 100.0 / total)); }
 
 }  // namespace
 

@@ -1,11 +1,11 @@
 #include "shell/users/XLogInWizard.h"
 
-#include "page/reader/MarkupEscape.h"
 #include "page/control/PageControl.h"
+#include "page/reader/MarkupEscape.h"
 #include "platform/core/Messages.h"
 #include "shell/startup/Environment.h"
-#include "shell/window/PageCodes.h"
 #include "shell/users/UserName.h"
+#include "shell/window/PageCodes.h"
 #include "text/Case.h"
 
 namespace vyr {

@@ -16,8 +16,7 @@ TXPasswort::TXPasswort(const std::string& caption, const std::string& name, QWid
   build(caption);
 }
 
-TXPasswort::TXPasswort(const std::string& caption, const std::vector<std::string>& names, int selected,
-                       QWidget* parent)
+TXPasswort::TXPasswort(const std::string& caption, const std::vector<std::string>& names, int selected, QWidget* parent)
     : QDialog(parent) {
   names_ = new QComboBox(this);
   names_->setEditable(true);
@@ -42,9 +41,7 @@ void TXPasswort::build(const std::string& caption) {
   if (fixedName_) password_->setFocus();
 }
 
-std::string TXPasswort::Name() const {
-  return FromUnicode(fixedName_ ? fixedName_->text() : names_->currentText());
-}
+std::string TXPasswort::Name() const { return FromUnicode(fixedName_ ? fixedName_->text() : names_->currentText()); }
 
 std::string TXPasswort::Password() const { return FromUnicode(password_->text()); }
 

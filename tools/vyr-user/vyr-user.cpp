@@ -37,9 +37,8 @@ QJsonObject Dump(const vyr::TUserFileContent& content) {
   out[u"password"_qs] = QString::fromLatin1(kinds[static_cast<int>(PasswordKind(content.password))]);
   out[u"learningTime"_qs] = ToUnicode(FormatDuration(content.seconds));
   out[u"learningSeconds"_qs] = static_cast<qint64>(content.seconds);
-  out[u"counts"_qs] = QJsonObject{{u"records"_qs, st.records},
-                                  {u"germanFirst"_qs, st.germanCount},
-                                  {u"foreignFirst"_qs, st.foreignCount}};
+  out[u"counts"_qs] = QJsonObject{
+      {u"records"_qs, st.records}, {u"germanFirst"_qs, st.germanCount}, {u"foreignFirst"_qs, st.foreignCount}};
   out[u"averages"_qs] = QJsonObject{{u"absolute"_qs, st.averageAbsolute},
                                     {u"relative"_qs, st.averageRelative},
                                     {u"germanFirst"_qs, st.averageGerman},

@@ -19,9 +19,27 @@ class MarkupEscapeTest : public ReaderTest {
   }
 };
 
-const std::vector<std::string> kTexts = {
-    "<b>",   "B&B", "a&b&c", "$5",     "#1",         "\xA7" "chpw", "J\xFCrgen",  "$a$b", "a<b$c&d", "<<x",
-    "&amp;", "x;y", "&lt;",  "$[user]", "1 $ und 2 $", "<IF ?login>", "a&$b<c",  "#",    "&",       "Tom & Jerry"};
+const std::vector<std::string> kTexts = {"<b>",
+                                         "B&B",
+                                         "a&b&c",
+                                         "$5",
+                                         "#1",
+                                         "\xA7"
+                                         "chpw",
+                                         "J\xFCrgen",
+                                         "$a$b",
+                                         "a<b$c&d",
+                                         "<<x",
+                                         "&amp;",
+                                         "x;y",
+                                         "&lt;",
+                                         "$[user]",
+                                         "1 $ und 2 $",
+                                         "<IF ?login>",
+                                         "a&$b<c",
+                                         "#",
+                                         "&",
+                                         "Tom & Jerry"};
 
 TEST_F(MarkupEscapeTest, TextReadsBackAsWritten) {
   for (const std::string& text : kTexts) {

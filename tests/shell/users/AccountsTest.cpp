@@ -24,9 +24,9 @@ void UnblockUserFile(const std::string& path) {
 
 TEST_F(UserTest, BadNamesCreateNoDirectory) {
   const std::vector<std::pair<std::string, TNameProblem>> names = {
-      {"..", TNameProblem::Shape},     {".", TNameProblem::Shape},      {"a/b", TNameProblem::Forbidden},
+      {"..", TNameProblem::Shape},       {".", TNameProblem::Shape},     {"a/b", TNameProblem::Forbidden},
       {"a\\b", TNameProblem::Forbidden}, {"Anna ", TNameProblem::Shape}, {".x", TNameProblem::Shape},
-      {"x.", TNameProblem::Shape},     {"a\tb", TNameProblem::Shape},   {"wer?", TNameProblem::Forbidden},
+      {"x.", TNameProblem::Shape},       {"a\tb", TNameProblem::Shape},  {"wer?", TNameProblem::Forbidden},
       {"", TNameProblem::Empty},
   };
   for (const auto& [name, problem] : names) {

@@ -3,8 +3,8 @@
 #include <QImage>
 
 #include "page/control/PageControl.h"
-#include "shell/window/MainWindow.h"
 #include "shell/users/UserCommands.h"
+#include "shell/window/MainWindow.h"
 #include "tests/shell/users/UserFixture.h"
 
 namespace vyr::test {
@@ -15,8 +15,7 @@ class MainWindowUsersTest : public UserTest {
   void SetUp() override {
     UserTest::SetUp();
     Env().contentRoot = Env().programDirectory;
-    t.file("vyr\\hvyr\\main.htx",
-           Deflate("<IF ?login>Hallo $[user], $[zeit], $[nr] $[pe]<ELSE>Niemand</IF>"));
+    t.file("vyr\\hvyr\\main.htx", Deflate("<IF ?login>Hallo $[user], $[zeit], $[nr] $[pe]<ELSE>Niemand</IF>"));
   }
   static std::string Text(const TXPage* p) {
     std::string s;
@@ -25,9 +24,7 @@ class MainWindowUsersTest : public UserTest {
   }
   void wire(TMain& main) {
     main.SetUserSource([this](const std::string& code) { return UserCodeValue(*users, code); },
-                       [this](const std::string& code, QImage& picture) {
-                         return UserPicture(*users, code, picture);
-                       });
+                       [this](const std::string& code, QImage& picture) { return UserPicture(*users, code, picture); });
     commands = std::make_unique<TUserCommands>(*users, [&main] { main.LoginChanged(); });
     main.Dispatcher().SetOwner(TCommandOwner::Users, commands.get());
     main.LoginChanged();
