@@ -95,7 +95,12 @@ bool TXUserBase::Lock(const std::string& name) {
   if (!lock->tryLock(0)) {
     if (lock->error() == QLockFile::LockFailedError)
       ShowCourseMessage("Der Benutzer " + name + " ist bereits in einem anderen Programm angemeldet.", msg::IconError);
-    else ShowCourseMessage(PersonalDataMessage(name), msg::IconError);
+    else {
+      // Typically a folder without write permission: whatever the user
+      // learns could not be saved, so nobody is logged in.
+      ShowCourseMessage("In den Ordner " + UserFolder(name) + " kann nicht geschrieben werden!", msg::IconError);
+      ShowCourseMessage(PersonalDataMessage(name), msg::IconError);
+    }
     return false;
   }
   lock_ = std::move(lock);
@@ -147,7 +152,9 @@ bool TXUserBase::Login(const std::string& name, const std::string& password, boo
     if (askBeforeCreating && !userNames_.empty() &&
         ShowCourseMessage("Neuen Benutzer " + name + " anlegen?", msg::YesNo | msg::IconQuestion) != msg::IdYes)
       return false;
-    if (!MakeDirectories(UserFolder(name)) || !Lock(name) || !WriteWholeFile(path, {})) {
+    const bool folder = MakeDirectories(UserFolder(name));
+    if (folder && !Lock(name)) return false;  // Lock has said why
+    if (!folder || !WriteWholeFile(path, {})) {
       lock_.reset();
       ShowCourseMessage("Die Datei " + path + " konnte nicht erzeugt werden!", msg::IconError);
       ShowCourseMessage(PersonalDataMessage(name), msg::IconError);

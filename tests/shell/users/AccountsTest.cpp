@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QScopeGuard>
 
 #include "shell/users/UserName.h"
 #include "tests/shell/users/UserFixture.h"
@@ -77,6 +78,38 @@ TEST_F(UserTest, ALockLeftByACrashedProgramDoesNotBlock) {
   lock.write("999999\nvyr_e\n" + QSysInfo::machineHostName().toUtf8() + "\n");
   lock.close();
   EXPECT_TRUE(users->Login("Anna", ""));
+}
+
+// Folders nobody may write to: what the user learned could not be saved, so
+// nobody is logged in, and the files stay as they are. (A program running
+// with rights that ignore folder permissions cannot show this.)
+TEST_F(UserTest, ReadOnlyFoldersRefuseTheLogin) {
+  const std::string annaFile = Z(std::string("Anna:\0", 6));
+  putFile("Anna", annaFile);
+  const QString base = NativePath(userDir()), anna = NativePath(userDir() + "Anna");
+  const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser;
+  const auto writable = readOnly | QFile::WriteOwner | QFile::WriteUser;
+  const auto restore = qScopeGuard([&] {
+    QFile::setPermissions(anna, writable);
+    QFile::setPermissions(base, writable);
+  });
+  ASSERT_TRUE(QFile::setPermissions(anna, readOnly));
+  ASSERT_TRUE(QFile::setPermissions(base, readOnly));
+  if (QFile probe(anna + u"/probe"_qs); probe.open(QIODevice::WriteOnly)) {
+    probe.remove();
+    GTEST_SKIP() << "folder permissions do not apply to this user";
+  }
+  EXPECT_FALSE(users->Login("Anna", ""));
+  EXPECT_EQ(shown(), (std::vector<std::string>{"In den Ordner " + userDir() + "Anna\\ kann nicht geschrieben werden!",
+                                               "Persönliche Daten für Anna konnten nicht geöffnet werden!"}));
+  messages.clear();
+  messages.answerWith(msg::IdYes);  // "Neuen Benutzer Bob anlegen?"
+  EXPECT_FALSE(users->Login("Bob", ""));
+  EXPECT_EQ(shown(), (std::vector<std::string>{"Neuen Benutzer Bob anlegen?",
+                                               "Die Datei " + userFile("Bob") + " konnte nicht erzeugt werden!",
+                                               "Persönliche Daten für Bob konnten nicht geöffnet werden!"}));
+  EXPECT_FALSE(users->IsLoggedIn());
+  EXPECT_EQ(disk("Anna"), annaFile);
 }
 
 TEST_F(UserTest, AFailedSaveKeepsTheUserAndResults) {
