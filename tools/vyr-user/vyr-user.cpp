@@ -70,13 +70,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Aufruf: vyr-user dump DATEI\n");
     return 2;
   }
-  const std::string path = vyr::CoursePath(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
+  const QString given = QString::fromLocal8Bit(argv[2]);
+  const std::string path = vyr::CoursePath(QFileInfo(given).absoluteFilePath());
+  const std::string shown = vyr::FromUnicode(given);  // the name as typed
   const auto bytes = vyr::ReadWholeFile(path, nullptr, vyr::kMaxUserFileSize);
-  if (!bytes) return Fail("Die Datei " + path + " konnte nicht gelesen werden!");
+  if (!bytes) return Fail("Die Datei " + shown + " konnte nicht gelesen werden!");
   vyr::TUserFileContent content;
   if (!bytes->empty()) {
     auto parsed = vyr::ParseUserFile(*bytes);
-    if (!parsed) return Fail("Die Datei " + path + " ist keine lesbare Benutzerdatei!");
+    if (!parsed) return Fail("Die Datei " + shown + " ist keine lesbare Benutzerdatei!");
     content = std::move(*parsed);
   }
   const QByteArray json = QJsonDocument(Dump(content)).toJson();
