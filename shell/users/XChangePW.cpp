@@ -4,8 +4,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
+#include "shell/users/DialogButtons.h"
 #include "text/Cp1252.h"
 
 namespace vyr {
@@ -14,16 +14,12 @@ TXChangePW::TXChangePW(const std::string& name, QWidget* parent)
     : QDialog(parent), old_(new QLineEdit(this)), new_(new QLineEdit(this)), confirm_(new QLineEdit(this)) {
   setWindowTitle(u"vyr englisch - Passwort ändern"_qs);
   for (QLineEdit* f : {old_, new_, confirm_}) f->setEchoMode(QLineEdit::Password);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(u"Abbrechen"_qs);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout(this);
   form->addRow(u"Benutzer:"_qs, new QLabel(ToUnicode(name), this));
   form->addRow(u"Altes Passwort:"_qs, old_);
   form->addRow(u"Neues Passwort:"_qs, new_);
   form->addRow(u"Bestätigung:"_qs, confirm_);
-  form->addRow(buttons);
+  form->addRow(OkCancelButtons(this));
   old_->setFocus();
 }
 

@@ -3,9 +3,9 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "platform/core/Messages.h"
+#include "shell/users/DialogButtons.h"
 
 namespace vyr {
 
@@ -14,15 +14,11 @@ TXNewUser::TXNewUser(QWidget* parent)
   setWindowTitle(u"Neuen Benutzer anlegen"_qs);
   password_->setEchoMode(QLineEdit::Password);
   confirm_->setEchoMode(QLineEdit::Password);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(u"Abbrechen"_qs);
-  connect(buttons, &QDialogButtonBox::accepted, this, &TXNewUser::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout(this);
   form->addRow(u"Name:"_qs, name_);
   form->addRow(u"Passwort:"_qs, password_);
   form->addRow(u"Bestätigung:"_qs, confirm_);
-  form->addRow(buttons);
+  form->addRow(OkCancelButtons(this));
   name_->setFocus();
 }
 

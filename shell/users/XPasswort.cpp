@@ -5,8 +5,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
+#include "shell/users/DialogButtons.h"
 #include "text/Cp1252.h"
 
 namespace vyr {
@@ -30,14 +30,10 @@ void TXPasswort::build(const std::string& caption) {
   setWindowTitle(ToUnicode(caption));
   password_ = new QLineEdit(this);
   password_->setEchoMode(QLineEdit::Password);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(u"Abbrechen"_qs);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout(this);
   form->addRow(u"Benutzer:"_qs, fixedName_ ? static_cast<QWidget*>(fixedName_) : names_);
   form->addRow(u"Passwort:"_qs, password_);
-  form->addRow(buttons);
+  form->addRow(OkCancelButtons(this));
   if (fixedName_) password_->setFocus();
 }
 
