@@ -1,7 +1,9 @@
 #include "shell/users/UserRecords.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "text/Case.h"
 #include "text/Trim.h"
@@ -43,27 +45,72 @@ std::vector<int> HistoryChanges(std::string_view scoreHistory) {
   return out;
 }
 
-std::string TUserRecords::IndexKey(std::string_view key) { return UpperCase(key); }
+TUserRecords::TIndexKey::TIndexKey(std::string_view key) : text(key) {
+  static const std::array<unsigned char, 256> upper = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(UpperChar(static_cast<char>(c)));
+    return table;
+  }();
+  uint64_t h = 14695981039346656037ull;  // FNV-1a over the upper-cased bytes
+  for (char c : key) h = (h ^ upper[static_cast<unsigned char>(c)]) * 1099511628211ull;
+  hash = static_cast<size_t>(h);
+}
+
+bool TUserRecords::KeyEqual::operator()(const TIndexKey& a, const TIndexKey& b) const {
+  return a.hash == b.hash && SameText(a.text, b.text);
+}
+
+TUserRecords& TUserRecords::operator=(const TUserRecords& other) {
+  if (this != &other) {
+    Clear();
+    list_ = other.list_;
+  }
+  return *this;
+}
+
+TUserRecords& TUserRecords::operator=(TUserRecords&& other) noexcept {
+  if (this != &other) {
+    Clear();
+    list_ = std::move(other.list_);
+    other.Clear();
+  }
+  return *this;
+}
 
 void TUserRecords::Clear() {
   index_.clear();
+  indexed_ = false;
   list_.clear();
+}
+
+void TUserRecords::AddToIndex(TXUserVoc& record) const {
+  index_.try_emplace(TIndexKey(record.Key), &record);  // the first of equal keys wins
+}
+
+void TUserRecords::Indexed() const {
+  if (indexed_) return;
+  index_.clear();
+  index_.reserve(list_.size());
+  for (const TXUserVoc& r : list_) AddToIndex(const_cast<TXUserVoc&>(r));
+  indexed_ = true;
 }
 
 void TUserRecords::Append(TXUserVoc record) {
   if (record.Key.empty()) return;
   list_.push_back(std::move(record));
-  index_.try_emplace(IndexKey(list_.back().Key), std::prev(list_.end()));  // the first one wins
+  if (indexed_) AddToIndex(list_.back());
 }
 
 TXUserVoc* TUserRecords::Find(std::string_view key) {
-  const auto it = index_.find(IndexKey(key));
-  return it == index_.end() ? nullptr : &*it->second;
+  Indexed();
+  const auto it = index_.find(TIndexKey(key));
+  return it == index_.end() ? nullptr : it->second;
 }
 
 const TXUserVoc* TUserRecords::Find(std::string_view key) const {
-  const auto it = index_.find(IndexKey(key));
-  return it == index_.end() ? nullptr : &*it->second;
+  Indexed();
+  const auto it = index_.find(TIndexKey(key));
+  return it == index_.end() ? nullptr : it->second;
 }
 
 bool TUserRecords::Record(std::string_view word, bool deutsch, char modeChar, int delta, int wordClass) {
@@ -80,10 +127,10 @@ bool TUserRecords::Record(std::string_view word, bool deutsch, char modeChar, in
   TXUserVoc record{key, std::string(1, change), std::string(1, modeChar)};
   if (deutsch) {
     list_.push_back(std::move(record));
-    index_.emplace(IndexKey(key), std::prev(list_.end()));
+    AddToIndex(list_.back());
   } else {
     list_.push_front(std::move(record));
-    index_.emplace(IndexKey(key), list_.begin());
+    AddToIndex(list_.front());
   }
   return true;
 }

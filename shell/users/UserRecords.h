@@ -4,8 +4,9 @@
 // order (the user file's order; new foreign-first records go to the front,
 // new German-first ones to the end) and are found by key ignoring letter
 // case through an index, so neither a look-up nor an insertion at the front
-// walks the list.
-#include <list>
+// walks the records. The index is built at the first look-up: reading and
+// writing a user file need none.
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -37,7 +38,16 @@ std::vector<int> HistoryChanges(std::string_view scoreHistory);
 
 class TUserRecords {
  public:
-  using List = std::list<TXUserVoc>;
+  // A deque keeps every record in place when records join at either end,
+  // so the index can point at them.
+  using List = std::deque<TXUserVoc>;
+
+  TUserRecords() = default;
+  // Copies and moves rebuild the index when it is next needed.
+  TUserRecords(const TUserRecords& other) : list_(other.list_) {}
+  TUserRecords(TUserRecords&& other) noexcept : list_(std::move(other.list_)) { other.Clear(); }
+  TUserRecords& operator=(const TUserRecords& other);
+  TUserRecords& operator=(TUserRecords&& other) noexcept;
 
   void Clear();
   size_t Size() const { return list_.size(); }
@@ -57,9 +67,27 @@ class TUserRecords {
   void ForgetAll(bool onlyPositive, int count);
 
  private:
-  static std::string IndexKey(std::string_view key);
+  // Keys compare and hash ignoring letter case. The index's keys are views
+  // of the records' own keys with their hash, so that walking a bucket
+  // touches neither the records nor the hash function.
+  struct TIndexKey {
+    explicit TIndexKey(std::string_view key);
+    std::string_view text;
+    size_t hash;
+  };
+  struct KeyHash {
+    size_t operator()(const TIndexKey& key) const { return key.hash; }
+  };
+  struct KeyEqual {
+    bool operator()(const TIndexKey& a, const TIndexKey& b) const;
+  };
+  using Index = std::unordered_map<TIndexKey, TXUserVoc*, KeyHash, KeyEqual>;
+  void Indexed() const;  // builds the index when there is none
+  void AddToIndex(TXUserVoc& record) const;
+
   List list_;
-  std::unordered_map<std::string, List::iterator> index_;
+  mutable Index index_;
+  mutable bool indexed_ = false;
 };
 
 }  // namespace vyr
