@@ -173,6 +173,30 @@ TEST_F(UserTest, ScoresOfTheExampleAndClampedChanges) {
     for (char c : r.ScoreHistory) EXPECT_GE(static_cast<unsigned char>(c), 33);
 }
 
+// The index behind the look-ups: the first of two keys that differ only in
+// case is the one found and changed, and a copy finds its own records.
+TEST(UserRecordsTest, LookUpsFindTheFirstOfEqualKeysAndCopiesTheirOwn) {
+  TUserRecords records;
+  records.Append({">3House", "K", "e"});
+  records.Append({">3HOUSE", "A", "m"});
+  records.Append({"", "K", "e"});  // no key: not kept
+  ASSERT_EQ(records.Size(), 2u);
+  ASSERT_NE(records.Find(">3house"), nullptr);
+  EXPECT_EQ(records.Find(">3house")->Key, ">3House");
+
+  TUserRecords copy = records;
+  copy.Record("house", false, 'm', 5, 3);
+  records.Record("new", false, 'e', 1, 3);  // to the front, the others stay found
+  EXPECT_EQ(copy.Find(">3HOUSE")->ScoreHistory, "FK");
+  EXPECT_EQ(records.Find(">3HOUSE")->ScoreHistory, "K");
+  EXPECT_EQ(records.Records().front().Key, ">3new");
+  EXPECT_EQ(copy.Size(), 2u);
+
+  TUserRecords moved = std::move(copy);
+  EXPECT_EQ(moved.Find(">3house")->ScoreHistory, "FK");
+  EXPECT_EQ(copy.Find(">3house"), nullptr);
+}
+
 TEST_F(UserTest, WordsWithControlBytesKeepTheFileReadable) {
   ASSERT_TRUE(users->Login("Anna", ""));
   users->RecordVocAnswer(std::string("ho\0use", 6), false, 'e', 10, 3);
