@@ -11,6 +11,7 @@
 
 #include "page/control/PageControl.h"
 #include "shell/users/UserDialogs.h"
+#include "shell/users/XChangePW.h"
 #include "shell/users/XLogInWizard.h"
 #include "shell/users/XNewUser.h"
 #include "shell/users/XPasswort.h"
@@ -111,6 +112,27 @@ TEST_F(DialogsTest, LoginFlowWithoutUsersRunsTheWizard) {
   users->LoginFlow();
   EXPECT_EQ(users->UserName(), "J\xFCrgen");
   EXPECT_TRUE(FileExists(userFile("J\xFCrgen")));
+}
+
+// "chpw" with the real dialog: the typed fields reach the check, and the
+// new password is in the user file once the message says so.
+TEST_F(DialogsTest, PasswordChangeThroughItsDialog) {
+  users->dialogs = UserDialogs(pages);
+  ASSERT_TRUE(users->Login("Anna", "alt"));
+  QString caption;
+  QTimer::singleShot(0, [&caption] {
+    auto* dialog = qobject_cast<TXChangePW*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    caption = dialog->windowTitle();
+    QTest::keyClicks(dialog->OldField(), u"alt"_qs);
+    dialog->NewField()->insert(u"neü"_qs);  // as typed; keyClicks knows no umlauts
+    dialog->ConfirmField()->insert(u"neü"_qs);
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+  });
+  users->ChangePassword();
+  EXPECT_EQ(caption, u"vyr englisch - Passwort ändern"_qs);
+  EXPECT_EQ(shown(), std::vector<std::string>{"Das Passwort wurde geändert."});
+  EXPECT_TRUE(PasswordMatches(ParseUserFile(disk("Anna"))->password, "ne\xFC"));
 }
 
 TEST_F(DialogsTest, NewUserDialogChecksTheConfirmation) {
