@@ -108,8 +108,8 @@ bool TXUserBase::Lock(const std::string& name) {
 }
 
 bool TXUserBase::Login(const std::string& name, const std::string& password, bool askBeforeCreating) {
+  if (!NameAccepted(name)) return false;               // before anything: the current user stays
   if (IsLoggedIn() && !SaveAndLogout()) return false;  // the old user stays with his results
-  if (!NameAccepted(name)) return false;
   const std::string path = UserFilePath(name);
   std::string stored;
   int64_t seconds = 0;

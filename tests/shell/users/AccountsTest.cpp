@@ -41,6 +41,11 @@ TEST_F(UserTest, BadNamesCreateNoDirectory) {
             "Der Name darf keines der folgenden Zeichen enthalten: /\\*:<>|?\"");
   EXPECT_FALSE(DirectoryExists(userDir()));
   EXPECT_FALSE(DirectoryExists(Env().programDirectory + "b"));
+
+  // A bad name does not log out the user who is logged in.
+  ASSERT_TRUE(users->Login("Anna", ""));
+  EXPECT_FALSE(users->Login("..", ""));
+  EXPECT_EQ(users->UserName(), "Anna");
 }
 
 TEST_F(UserTest, UmlautNameIsUtf8OnDisk) {
