@@ -1,4 +1,9 @@
 #pragma once
+// vocabulary/library: vocabulary entries, the library container and its
+// file format, the scores of the logged-in user, the sample list, the
+// library list and selections, the counts of the library statistics; the
+// statistics dialog TBInfo in vyr_vocabulary_library_ui.
+//
 // The library container: an ordered list of entries and the comments of its
 // file. It always ends with an incomplete entry after construction, Clear
 // with a blank entry and every load: the row in which the editor types a new

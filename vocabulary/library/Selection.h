@@ -1,0 +1,35 @@
+#pragma once
+// Which library files a selection names. A selection is a folder relative to
+// the vocabulary folder ("Grundwortschatz\"): every ".asc" file in it and its
+// sub-folders. An empty selection is the learner's own list, the library
+// list file "E_Bibliotheken.txt": one path relative to the vocabulary folder
+// per line. Nothing named this way may lead out of the vocabulary folder.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vyr {
+
+// The library list file's name.
+inline constexpr const char* kLibraryListName = "E_Bibliotheken.txt";
+
+// Whether a relative path stays inside the folder it is put behind: no ".."
+// part, no drive or other colon, no leading "\" or "/".
+bool StaysInsideFolder(std::string_view relative);
+
+// The library list file: in the logged-in user's folder, or in the program
+// folder when nobody is logged in (userFolder empty).
+std::string LibraryListPath(std::string_view userFolder, std::string_view programFolder);
+
+// The files of the list file's lines, each behind the vocabulary folder.
+// Empty lines, lines leading out of the folder and repeated lines (compared
+// ignoring letter case and the kind of separator) give no file; a missing
+// list file gives none.
+std::vector<std::string> ReadLibraryList(std::string_view listFile, std::string_view vocabularyFolder);
+
+// The files of a selection (see above); a folder that does not exist or that
+// leads out of the vocabulary folder gives none.
+std::vector<std::string> SelectionFiles(std::string_view selection, std::string_view vocabularyFolder,
+                                        std::string_view listFile);
+
+}  // namespace vyr
