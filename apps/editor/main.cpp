@@ -9,6 +9,7 @@
 #include "shell/users/UserBase.h"
 #include "shell/users/UserDialogs.h"
 #include "superlearning/sound/SoundPlayers.h"
+#include "vocabulary/library/VocabularyObjects.h"
 
 int main(int argc, char** argv) {
   vyr::ChooseSoundBackEnd();
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     users = std::make_unique<vyr::TXUserBase>(vyr::TXUserBase::TProgram::Editor);
     users->dialogs = vyr::UserDialogs(vyr::Env().contentRoot + "hvyr\\");
   };
+  steps.createLibrary = vyr::CreateLibrary;
   vyr::TStartUpOptions options;
   options.editor = true;
   const bool started = vyr::StartUp(steps, options);

@@ -14,6 +14,7 @@
 #include "superlearning/sound/MusicCaption.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "text/Cp1252.h"
+#include "vocabulary/library/VocabularyObjects.h"
 
 int main(int argc, char** argv) {
   vyr::ChooseSoundBackEnd();
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     users->dialogs = vyr::UserDialogs(vyr::Env().contentRoot + "hvyr\\");
     users->LoginFlow();
   };
+  steps.createLibrary = vyr::CreateLibrary;
   steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) {
     vyr::ReleaseSamplePlayer();
@@ -50,7 +52,10 @@ int main(int argc, char** argv) {
     if (users) users->SaveAndLogoutAtShutdown();
     users.reset();
   };
+  shutdown.releaseVocabularyResults = vyr::ReleaseVocabularyResults;
+  shutdown.releaseLibrary = vyr::ReleaseLibrary;
   vyr::TMain main(shutdown);
+  vyr::CreateSampleList();
   // The end of a piece reaches the main window, which goes on with the next
   // and shows its path in the caption.
   if (vyr::TMusic* music = vyr::Music()) vyr::AnswerMusicEvents(*music, main);
