@@ -47,3 +47,19 @@ TEST(Packer, MissingSourceIsReported) {
   ASSERT_EQ(r.errors.size(), 1u);
   EXPECT_NE(r.errors[0].find("wurde nicht gefunden"), std::string::npos);
 }
+
+TEST(Packer, LibrariesTemplatesAndTheLibraryListGetCrLfAfterEveryLine) {
+  struct Case {
+    std::string name, source, packed;
+  };
+  for (const Case& c : {
+           Case{"a.asc", "house\nHaus\n\n", "house\r\nHaus\r\n\r\n"},
+           Case{"b.ASC", "house\r\nHaus", "house\r\nHaus\r\n"},   // the last line too
+           Case{"karte.xsl", "a\rb\n", "a\r\nb\r\n"},               // a lone CR ends a line
+           Case{"e_bibliotheken.txt", "Gr\xC3\xBCn.asc", "Grün.asc\r\n"},
+           Case{"leer.asc", "", ""},
+           Case{"hilfe.txt", "a\nb", "a\nb"},  // other text stays as written
+       }) {
+    EXPECT_EQ(PackedFile(c.name, c.source, "C:\\x\\"), c.packed) << c.name;
+  }
+}

@@ -3,6 +3,7 @@
 #include "platform/core/Files.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
+#include "text/LineFile.h"
 #include "text/ZStream.h"
 
 namespace vyr {
@@ -47,6 +48,13 @@ void Walk(const std::string& source, const std::string& target, TPackResult& res
   }
 }
 
+// Files the programs read line by line with CR LF after every line: the
+// vocabulary libraries, card templates and the library list.
+bool EndsLinesWithCrLf(const std::string& name, const std::string& ext) {
+  const std::string e = LowerCase(ext);
+  return e == ".asc" || e == ".xsl" || SameText(name, "E_Bibliotheken.txt");
+}
+
 }  // namespace
 
 std::string PackedFile(const std::string& name, const std::string& source, const std::string& targetDir) {
@@ -58,6 +66,7 @@ std::string PackedFile(const std::string& name, const std::string& source, const
       text.replace(p, 9, targetDir), p += targetDir.size();
   }
   if (IsCompressedPage(ext)) return Deflate(text);
+  if (EndsLinesWithCrLf(ExtractFileName(name), ext)) return JoinLines(SplitLines(text));
   return text;
 }
 
