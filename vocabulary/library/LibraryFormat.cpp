@@ -1,5 +1,7 @@
 #include "vocabulary/library/LibraryFormat.h"
 
+#include <algorithm>
+
 #include "text/Trim.h"
 
 namespace vyr {
@@ -38,23 +40,23 @@ std::string_view WithoutTrailingEmptyLines(std::string_view text) {
 
 bool IsCommentLine(std::string_view trimmed) { return trimmed == "//" || trimmed.starts_with("// "); }
 
-void AppendLine(std::string& out, std::string_view text) {
-  const size_t at = out.size();
-  out += text;
-  for (size_t i = at; i < out.size(); ++i)
-    if (static_cast<unsigned char>(out[i]) < 32) out[i] = ' ';
-  out += "\r\n";
+// Writing goes through a cursor into a buffer of the exact size, so the
+// bytes are copied once.
+char* PutText(char* p, std::string_view text) {
+  for (const char c : text) *p++ = static_cast<unsigned char>(c) < 32 ? ' ' : c;
+  *p++ = '\r';
+  *p++ = '\n';
+  return p;
 }
 
-void AppendNumber(std::string& out, unsigned value) {
-  char digits[4];
-  int n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value && n < 4);
-  while (n) out += digits[--n];
-  out += "\r\n";
+char* PutFlag(char* p, bool flag) { return PutText(p, flag ? "1" : "0"); }
+
+size_t NumberSize(unsigned value) { return value >= 100 ? 3 : (value >= 10 ? 2 : 1); }
+
+char* PutNumber(char* p, unsigned value) {
+  const size_t n = NumberSize(value);
+  for (size_t i = n; i-- > 0; value /= 10) p[i] = static_cast<char>('0' + value % 10);
+  return PutText(p + n, {});
 }
 
 }  // namespace
@@ -129,24 +131,24 @@ std::string RenderLibrary(const std::vector<std::string>& comments, std::span<co
   for (const auto& c : comments) size += c.size() + 5;
   for (const auto& e : entries)
     size += e.Vokabel.size() + e.Bedeutung[0].size() + e.Bedeutung[1].size() + e.Kontext[0].size() +
-            e.Kontext[1].size() + 40;
-  std::string out;
-  out.reserve(size);
+            e.Kontext[1].size() + NumberSize(e.Wortart) + NumberSize(e.Schwierigkeit) + 3 + 2 * kLinesPerEntry;
+  std::string out(size, '\0');
+  char* p = out.data();
   for (const auto& c : comments) {
-    out += "// ";
-    AppendLine(out, c);
+    p = std::copy_n("// ", 3, p);
+    p = PutText(p, c);
   }
   for (const auto& e : entries) {
-    AppendLine(out, e.Vokabel);
-    AppendLine(out, e.Bedeutung[0]);
-    AppendLine(out, e.Bedeutung[1]);
-    AppendLine(out, e.Kontext[0]);
-    out += e.BedeutungAnzeigen[0] ? "1\r\n" : "0\r\n";
-    AppendLine(out, e.Kontext[1]);
-    out += e.BedeutungAnzeigen[1] ? "1\r\n" : "0\r\n";
-    AppendNumber(out, e.Wortart);
-    out += e.Deutsch ? "1\r\n" : "0\r\n";
-    AppendNumber(out, e.Schwierigkeit);
+    p = PutText(p, e.Vokabel);
+    p = PutText(p, e.Bedeutung[0]);
+    p = PutText(p, e.Bedeutung[1]);
+    p = PutText(p, e.Kontext[0]);
+    p = PutFlag(p, e.BedeutungAnzeigen[0]);
+    p = PutText(p, e.Kontext[1]);
+    p = PutFlag(p, e.BedeutungAnzeigen[1]);
+    p = PutNumber(p, e.Wortart);
+    p = PutFlag(p, e.Deutsch);
+    p = PutNumber(p, e.Schwierigkeit);
   }
   return out;
 }
@@ -159,8 +161,11 @@ std::string WithoutControlBytes(std::string_view text) {
 }
 
 bool ReadsAsComment(std::string_view word) {
-  const std::string written = WithoutControlBytes(word);
-  return IsCommentLine(TrimView(written));
+  // Written, a control byte becomes a blank, and reading trims every byte
+  // up to 32: so the trimmed word is read as a comment when it is "//" or
+  // "//" followed by any such byte.
+  const std::string_view t = TrimView(word);
+  return t == "//" || (t.size() > 2 && t.starts_with("//") && static_cast<unsigned char>(t[2]) <= 32);
 }
 
 }  // namespace vyr
