@@ -22,6 +22,11 @@ namespace {
 
 constexpr int kEntries = 50000, kRecords = 20000;
 
+// The record key of an entry.
+std::string Key(const vyr::TVokabel& e) {
+  return std::string(e.Deutsch ? "<" : ">") + std::to_string(e.Wortart) + e.Vokabel;
+}
+
 struct TRecord {
   std::string Key, ScoreHistory;
 };
@@ -63,7 +68,7 @@ struct TFixture {
     for (int i = 0; i < kRecords; ++i) {
       const int k = i < kEntries / 2 ? i * 2 : i;
       const vyr::TVokabel& e = entries[size_t(k % kEntries)];
-      std::string key = vyr::VocKey(e.Vokabel, e.Deutsch, e.Wortart);
+      std::string key = Key(e);
       if (i % 7 == 0) key = vyr::UpperCase(key);
       records.push_back({key, std::string(size_t(1 + i % 5), static_cast<char>(65 + i % 21 - 10))});
     }
@@ -126,7 +131,7 @@ void BM_ComputeScores(benchmark::State& state) {
   lib.LoadFile(Fixture().source);
   for (auto _ : state) {
     const vyr::TVocScoreIndex index = vyr::TVocScoreIndex::FromRecords(Fixture().records, HistoryScore);
-    lib.ComputeScores(&index);
+    lib.ComputeScores(index.Lookup());
     benchmark::DoNotOptimize(lib.Average());
   }
 }
@@ -140,7 +145,7 @@ void BM_ComputeScoresReference(benchmark::State& state) {
     for (const TRecord& r : Fixture().records) map.try_emplace(vyr::LowerCase(r.Key), HistoryScore(r));
     long long sum = 0;
     for (const auto& e : entries) {
-      const auto it = map.find(vyr::LowerCase(vyr::VocKey(e.Vokabel, e.Deutsch, e.Wortart)));
+      const auto it = map.find(vyr::LowerCase(Key(e)));
       sum += it == map.end() ? 0 : it->second;
     }
     benchmark::DoNotOptimize(sum);

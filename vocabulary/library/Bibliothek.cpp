@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "vocabulary/library/VocScoreIndex.h"
 
 namespace vyr {
 
@@ -14,7 +13,7 @@ int RoundedAverage(long long sum, long long count) {
   return static_cast<int>(q);
 }
 
-void TBibliothek::ComputeScores(const TVocScoreIndex* scores) {
+void TBibliothek::ComputeScores(const TVocScoreLookup& scores) {
   average_ = 0;
   histogram_.fill(0);
   const int count = EntryCount(false);
@@ -25,7 +24,7 @@ void TBibliothek::ComputeScores(const TVocScoreIndex* scores) {
       e.Wert = 0;
       continue;
     }
-    e.Wert = std::clamp(scores->Score(e.Vokabel, e.Deutsch, e.Wortart), -100, 100);
+    e.Wert = std::clamp(scores(e.Vokabel, e.Deutsch, e.Wortart), -100, 100);
     ++histogram_[size_t(e.Wert + 100)];
     sum += e.Wert;
   }

@@ -4,19 +4,18 @@
 #include <array>
 
 #include "vocabulary/library/VocLib.h"
+#include "vocabulary/library/VocScoreIndex.h"
 
 namespace vyr {
-
-class TVocScoreIndex;
 
 class TBibliothek : public TVocLib {
  public:
   static constexpr int kHistogramSize = 201;  // scores -100..100
 
-  // Gives every real entry its score from the user's records; nullptr means
-  // nobody is logged in: then every score, the histogram and the average
-  // are 0, so no earlier user's results are left showing.
-  void ComputeScores(const TVocScoreIndex* scores);
+  // Gives every real entry its score for the logged-in user. An empty
+  // look-up means nobody is logged in: then every score, the histogram and
+  // the average are 0, so no earlier user's results are left showing.
+  void ComputeScores(const TVocScoreLookup& scores);
   // The number of real entries whose German-first flag equals the argument.
   int CountByDirection(bool deutsch) const;
 

@@ -4,28 +4,16 @@
 #include "text/Trim.h"
 
 namespace vyr {
-namespace {
-
-void BuildKey(std::string& key, std::string_view word, bool deutsch, int wortart) {
-  key.clear();
-  key += deutsch ? '<' : '>';
-  key += std::to_string(wortart);
-  key += TrimView(word);
-}
-
-}  // namespace
-
-std::string VocKey(std::string_view word, bool deutsch, int wortart) {
-  std::string key;
-  BuildKey(key, word, deutsch, wortart);
-  return key;
-}
 
 void TVocScoreIndex::Add(std::string_view key, int score) { scores_.try_emplace(LowerCase(key), score); }
 
 int TVocScoreIndex::Score(std::string_view word, bool deutsch, int wortart) const {
-  BuildKey(key_, word, deutsch, wortart);
-  for (char& c : key_) c = LowerChar(c);
+  key_.clear();
+  key_ += deutsch ? '<' : '>';
+  key_ += std::to_string(wortart);
+  // Trimming takes every byte up to 32, so it is the same before or after
+  // the control bytes become blanks.
+  for (const char c : TrimView(word)) key_ += static_cast<unsigned char>(c) < 32 ? ' ' : LowerChar(c);
   const auto it = scores_.find(key_);
   return it == scores_.end() ? 0 : it->second;
 }

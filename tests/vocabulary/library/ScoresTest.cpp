@@ -24,7 +24,8 @@ int HistoryScore(const Record& r) {
 // The user base's rule, one record after the other: the first record whose
 // key has the entry key's first two characters and equals it ignoring case.
 int LinearScore(const std::vector<Record>& records, const TVokabel& e) {
-  const std::string key = std::string(e.Deutsch ? "<" : ">") + std::to_string(e.Wortart) + Trim(e.Vokabel);
+  std::string key = std::string(e.Deutsch ? "<" : ">") + std::to_string(e.Wortart) + Trim(e.Vokabel);
+  std::replace_if(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
   for (const Record& r : records)
     if (r.Key.substr(0, 2) == key.substr(0, 2) && SameText(r.Key, key)) return HistoryScore(r);
   return 0;
@@ -47,6 +48,7 @@ TEST(ComputeScores, KeyedLookUpEqualsTheLinearRule) {
       {">1gehen", "K"},        // the other direction
       {">3Über", "ZZZZZ"},     // 5 x +25, clamped to 100
       {">12teen", "B"},        // word class 12
+      {"<0A B", "K"},          // a tab inside the entry's word is a blank in its key
       {">2", "K"},             // an empty word
       {"", "K"},
   };
@@ -54,11 +56,12 @@ TEST(ComputeScores, KeyedLookUpEqualsTheLinearRule) {
   lib.Clear(false);
   for (const TVokabel& e : {Word("house", false, 0), Word("HOUSE ", false, 0), Word("gehen", true, 1),
                             Word("gehen", false, 1), Word("gehen", true, 2), Word("über", false, 3),
-                            Word("teen", false, 12), Word("unbekannt", false, 0), Word("Straße", false, 0)})
+                            Word("teen", false, 12), Word("unbekannt", false, 0), Word("Straße", false, 0),
+                            Word("a\tb\t", true, 0)})
     lib.AddEntry(e);
   lib.AddBlankEntry();
   const TVocScoreIndex index = TVocScoreIndex::FromRecords(records, HistoryScore);
-  lib.ComputeScores(&index);
+  lib.ComputeScores(index.Lookup());
   long long sum = 0;
   for (int i = 0; i < lib.EntryCount(false); ++i) {
     EXPECT_EQ(lib.Entry(i).Wert, LinearScore(records, lib.Entry(i))) << lib.Entry(i).Vokabel;
@@ -68,8 +71,8 @@ TEST(ComputeScores, KeyedLookUpEqualsTheLinearRule) {
   EXPECT_EQ(lib.Entry(5).Wert, 100);
   EXPECT_EQ(lib.HistogramAt(20), 2);
   EXPECT_EQ(lib.HistogramAt(0), 3);
-  EXPECT_EQ(lib.Average(), RoundedAverage(sum, 9));
-  EXPECT_EQ(lib.CountByDirection(true), 2);
+  EXPECT_EQ(lib.Average(), RoundedAverage(sum, 10));
+  EXPECT_EQ(lib.CountByDirection(true), 3);
   EXPECT_EQ(lib.CountByDirection(false), 7);
 }
 
@@ -79,9 +82,9 @@ TEST(ComputeScores, NobodyLoggedInLeavesNoScores) {
   lib.SetBedeutung(0, 0, "Haus");
   TVocScoreIndex index;
   index.Add(">0house", 50);
-  lib.ComputeScores(&index);
+  lib.ComputeScores(index.Lookup());
   EXPECT_EQ(lib.Average(), 50);
-  lib.ComputeScores(nullptr);
+  lib.ComputeScores({});
   EXPECT_EQ(lib.Entry(0).Wert, 0);
   EXPECT_EQ(lib.Average(), 0);
   EXPECT_EQ(lib.HistogramAt(50), 0);
@@ -103,7 +106,7 @@ TEST(ComputeScores, AverageRoundsHalvesAwayFromZero) {
       index.Add(">0w" + std::to_string(i), c.scores[i]);
     }
     lib.AddBlankEntry();
-    lib.ComputeScores(&index);
+    lib.ComputeScores(index.Lookup());
     EXPECT_EQ(lib.Average(), c.average) << c.scores.size();
   }
 }
