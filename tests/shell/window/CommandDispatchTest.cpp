@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 
+#include "platform/core/Files.h"
 #include "platform/core/MessageRecorder.h"
 #include "platform/core/Registry.h"
+#include "shell/startup/Environment.h"
 #include "shell/startup/SettingsKey.h"
 #include "shell/window/CommandDispatch.h"
 #include "shell/window/PageCodes.h"
@@ -183,6 +186,18 @@ TEST_F(StartUpTest, SpecialCodes) {
             "Anna");
   Env().extensions.clear();
   EXPECT_EQ(SpecialCodeValue("extensions"), "");
+}
+
+// The demo course holds the travel libraries and, in a sub-folder of a
+// sub-folder, the upper-school ones: the start page's codes offer both.
+TEST(SpecialCodes, DemoCourseOffersTravelAndUpperSchoolVocabulary) {
+  const char* env = std::getenv("VYR_COURSE_SOURCE");
+  const std::string root =
+      env ? env : std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/")) + "/course";
+  Env().vocabularyDirectory = CoursePath(QString::fromUtf8(root + "/Vokabeln (E)/"));
+  EXPECT_EQ(SpecialCodeValue("reise"), "+");
+  EXPECT_EQ(SpecialCodeValue("oberstufe"), "+");
+  Env().vocabularyDirectory.clear();
 }
 
 TEST(SpecialCodes, LearningTime) {

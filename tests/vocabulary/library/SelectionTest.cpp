@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/Files.h"
 #include "tests/common/TempDir.h"
 #include "vocabulary/library/Selection.h"
 
@@ -77,6 +78,15 @@ TEST(Selection, GuardAndListPath) {
     EXPECT_FALSE(StaysInsideFolder(bad)) << bad;
   EXPECT_EQ(LibraryListPath("C:\\u\\anna", "C:\\vyr\\"), "C:\\u\\anna\\E_Bibliotheken.txt");
   EXPECT_EQ(LibraryListPath("", "C:\\vyr\\"), "C:\\vyr\\E_Bibliotheken.txt");
+}
+
+// The own list of the demo installation's program folder names libraries that are there.
+TEST(Selection, DemoCourseListNamesItsLibraries) {
+  const std::string install = CoursePath(QStringLiteral(VYR_INSTALL_DIR));
+  const std::vector<std::string> files =
+      SelectionFiles("", install + "\\Vokabeln (E)\\", install + "\\E_Bibliotheken.txt");
+  ASSERT_EQ(files.size(), 3u);
+  for (const auto& f : files) EXPECT_TRUE(FileExists(f)) << f;
 }
 
 }  // namespace
