@@ -32,7 +32,7 @@ using vyr::AppendJsonString;
 int Usage() {
   std::fprintf(stderr,
                "Aufruf: vyr-voc dump DATEI | dump --sample | stats DATEI... | save EINGABE AUSGABE\n");
-  return 2;
+  return 1;
 }
 
 void Complain(const std::string& cp1252) { std::fprintf(stderr, "vyr-voc: %s\n", vyr::Cp1252ToUtf8(cp1252).c_str()); }
