@@ -54,10 +54,9 @@ TEST(Packer, LibrariesTemplatesAndTheLibraryListGetCrLfAfterEveryLine) {
   };
   for (const Case& c : {
            Case{"a.asc", "house\nHaus\n\n", "house\r\nHaus\r\n\r\n"},
-           Case{"b.ASC", "house\r\nHaus", "house\r\nHaus\r\n"},   // the last line too
-           Case{"karte.xsl", "a\rb\n", "a\r\nb\r\n"},               // a lone CR ends a line
-           Case{"e_bibliotheken.txt", "Gr\xC3\xBCn.asc", "Grün.asc\r\n"},
-           Case{"leer.asc", "", ""},
+           Case{"b.ASC", "house\r\nHaus", "house\r\nHaus\r\n"},  // the last line too
+           Case{"karte.xsl", "a\rb\n", "a\r\nb\r\n"},            // a lone CR ends a line
+           Case{"e_bibliotheken.txt", "Gr\xC3\xBCn.asc", "Grün.asc\r\n"}, Case{"leer.asc", "", ""},
            Case{"hilfe.txt", "a\nb", "a\nb"},  // other text stays as written
        }) {
     EXPECT_EQ(PackedFile(c.name, c.source, "C:\\x\\"), c.packed) << c.name;

@@ -30,8 +30,7 @@ namespace {
 using vyr::AppendJsonString;
 
 int Usage() {
-  std::fprintf(stderr,
-               "Aufruf: vyr-voc dump DATEI | dump --sample | stats DATEI... | save EINGABE AUSGABE\n");
+  std::fprintf(stderr, "Aufruf: vyr-voc dump DATEI | dump --sample | stats DATEI... | save EINGABE AUSGABE\n");
   return 1;
 }
 
@@ -49,7 +48,7 @@ void AppendEntry(std::string& out, const vyr::TVokabel& e) {
     AppendJsonString(out, value);
     out += ", ";
   };
-  auto pair = [&](const char* name, const std::string (&values)[2]) {
+  auto pair = [&](const char* name, const std::string(&values)[2]) {
     out += '"';
     out += name;
     out += "\": [";

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace vyr {
 
 int RoundedAverage(long long sum, long long count) {

@@ -25,12 +25,14 @@ std::vector<std::pair<std::string, int>> CountLabels(const TLibraryCounts& c) {
   const char* const contextName[2] = {"KF", "KD"};
   const char* const levelPrefix[2] = {"SF", "SD"};
   for (int d = 0; d < 2; ++d) {
-    for (int k = 0; k < kCountedWortarten; ++k) out.emplace_back(classPrefix[d] + std::to_string(k + 1), c.classes[d][k]);
+    for (int k = 0; k < kCountedWortarten; ++k)
+      out.emplace_back(classPrefix[d] + std::to_string(k + 1), c.classes[d][k]);
     out.emplace_back(totalName[d], c.total[d]);
     out.emplace_back(contextName[d], c.withContext[d]);
   }
   for (int d = 0; d < 2; ++d) {
-    for (int k = 0; k <= kSchwierigkeitMax; ++k) out.emplace_back(levelPrefix[d] + std::to_string(k + 1), c.levels[d][k]);
+    for (int k = 0; k <= kSchwierigkeitMax; ++k)
+      out.emplace_back(levelPrefix[d] + std::to_string(k + 1), c.levels[d][k]);
     out.emplace_back(std::string(totalName[d]) + "2", c.total[d]);
   }
   return out;

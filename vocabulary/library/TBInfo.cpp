@@ -46,11 +46,11 @@ TBInfo::TBInfo(const TVocLib& library, QWidget* parent) : QDialog(parent) {
   std::map<std::string, int> values;
   for (const auto& [name, value] : CountLabels(CountLibrary(library))) values[name] = value;
 
-  const QStringList classRows = {u"Nomen:"_qs,          u"Verben:"_qs,           u"Adjektive:"_qs,
-                                 u"Kleine Wörter:"_qs,  u"Redew. mit Verb:"_qs,  u"Redew. ohne Verb:"_qs,
-                                 u"Vokabeln gesamt:"_qs, u"davon mit Kontext(en):"_qs};
-  const QStringList levelRows = {u"Baby:"_qs,      u"Leicht:"_qs,   u"Mittel:"_qs,
-                                 u"Schwierig:"_qs, u"Tödlich:"_qs,  u"Vokabeln gesamt:"_qs};
+  const QStringList classRows = {
+      u"Nomen:"_qs,           u"Verben:"_qs,           u"Adjektive:"_qs,       u"Kleine Wörter:"_qs,
+      u"Redew. mit Verb:"_qs, u"Redew. ohne Verb:"_qs, u"Vokabeln gesamt:"_qs, u"davon mit Kontext(en):"_qs};
+  const QStringList levelRows = {u"Baby:"_qs,      u"Leicht:"_qs,  u"Mittel:"_qs,
+                                 u"Schwierig:"_qs, u"Tödlich:"_qs, u"Vokabeln gesamt:"_qs};
 
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(u"PageControl"_qs);

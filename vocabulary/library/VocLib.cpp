@@ -125,8 +125,7 @@ bool TVocLib::SaveFile(std::string_view path) {
   }
   std::string error;
   if (!WriteWholeFile(path, RenderLibrary(comments_, std::span(entries_).first(count)), &error)) {
-    ShowCourseMessage("Die Datei " + std::string(path) + " konnte nicht gespeichert werden: " + error,
-                      msg::IconError);
+    ShowCourseMessage("Die Datei " + std::string(path) + " konnte nicht gespeichert werden: " + error, msg::IconError);
     return false;
   }
   fileName_ = path;

@@ -55,7 +55,7 @@ class TVocLib {
   void SetBedeutung(int index, int which, std::string_view text);
   void SetKontext(int index, int which, std::string_view text);
   void SetBedeutungAnzeigen(int index, int which, bool show);
-  void SetWortart(int index, int wortart);              // 0..255, others ignored
+  void SetWortart(int index, int wortart);  // 0..255, others ignored
   void SetDeutsch(int index, bool deutsch);
   void SetSchwierigkeit(int index, int schwierigkeit);  // stores at most 4
   void SetWert(int index, int wert);                    // the score is no file content

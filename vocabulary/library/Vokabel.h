@@ -13,14 +13,14 @@ constexpr int kCountedWortarten = 6;
 constexpr int kSchwierigkeitMax = 4;
 
 struct TVokabel {
-  std::string Vokabel;       // German when Deutsch is set, otherwise English
-  std::string Bedeutung[2];  // meanings, several separated by "; "
-  std::string Kontext[2];    // up to two context sentences
+  std::string Vokabel;                         // German when Deutsch is set, otherwise English
+  std::string Bedeutung[2];                    // meanings, several separated by "; "
+  std::string Kontext[2];                      // up to two context sentences
   bool BedeutungAnzeigen[2] = {false, false};  // show Bedeutung[0] as a tip with that context
   uint8_t Wortart = 0;
-  bool Deutsch = false;      // the entry goes from German to English
+  bool Deutsch = false;  // the entry goes from German to English
   uint8_t Schwierigkeit = 0;
-  int32_t Wert = 0;          // the user's score, -100..100; never stored in a file
+  int32_t Wert = 0;  // the user's score, -100..100; never stored in a file
 
   // Only complete entries are ever asked or presented.
   bool IsComplete() const { return !Vokabel.empty() && !Bedeutung[0].empty(); }

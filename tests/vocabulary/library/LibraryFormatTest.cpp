@@ -39,7 +39,13 @@ TEST(LibraryFormat, BytesGiveResultCommentsAndEntries) {
            FormatCase{"trailing empty lines", pray + "\r\n\r\n  \r\n\n", 1, {}, {"pray"}},
            FormatCase{"without the last line end", pray.substr(0, pray.size() - 2), 1, {}, {"pray"}},
            // a UTF-8 byte-order mark is text like any other: here it shifts the lines
-           FormatCase{"byte-order mark", "\xEF\xBB\xBF" "// a\r\n" + pray, kLoadFailed, {}, {"\xEF\xBB\xBF// a"}},
+           FormatCase{"byte-order mark",
+                      "\xEF\xBB\xBF"
+                      "// a\r\n" +
+                          pray,
+                      kLoadFailed,
+                      {},
+                      {"\xEF\xBB\xBF// a"}},
            FormatCase{"blanks around a line", " \t" + pray, 1, {}, {"pray"}},
            FormatCase{"cut after line 7", pray.substr(0, pray.find("1\r\n0\r\n0")), kLoadFailed, {}, {}},
            FormatCase{"second entry cut", pray + "sleep\r\nschlafen\r\n", kLoadFailed, {}, {"pray"}},

@@ -25,7 +25,8 @@ int HistoryScore(const Record& r) {
 // key has the entry key's first two characters and equals it ignoring case.
 int LinearScore(const std::vector<Record>& records, const TVokabel& e) {
   std::string key = std::string(e.Deutsch ? "<" : ">") + std::to_string(e.Wortart) + Trim(e.Vokabel);
-  std::replace_if(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
+  std::replace_if(
+      key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
   for (const Record& r : records)
     if (r.Key.substr(0, 2) == key.substr(0, 2) && SameText(r.Key, key)) return HistoryScore(r);
   return 0;
@@ -42,22 +43,22 @@ TVokabel Word(const std::string& word, bool deutsch, int wortart) {
 
 TEST(ComputeScores, KeyedLookUpEqualsTheLinearRule) {
   const std::vector<Record> records = {
-      {">0House", "KK"},       // +20
-      {">0house", "AAA"},      // a later record of the same key (other case): not used
-      {"<1Gehen", "7"},        // -10
-      {">1gehen", "K"},        // the other direction
-      {">3Über", "ZZZZZ"},     // 5 x +25, clamped to 100
-      {">12teen", "B"},        // word class 12
-      {"<0A B", "K"},          // a tab inside the entry's word is a blank in its key
-      {">2", "K"},             // an empty word
+      {">0House", "KK"},    // +20
+      {">0house", "AAA"},   // a later record of the same key (other case): not used
+      {"<1Gehen", "7"},     // -10
+      {">1gehen", "K"},     // the other direction
+      {">3Über", "ZZZZZ"},  // 5 x +25, clamped to 100
+      {">12teen", "B"},     // word class 12
+      {"<0A B", "K"},       // a tab inside the entry's word is a blank in its key
+      {">2", "K"},          // an empty word
       {"", "K"},
   };
   TBibliothek lib;
   lib.Clear(false);
-  for (const TVokabel& e : {Word("house", false, 0), Word("HOUSE ", false, 0), Word("gehen", true, 1),
-                            Word("gehen", false, 1), Word("gehen", true, 2), Word("über", false, 3),
-                            Word("teen", false, 12), Word("unbekannt", false, 0), Word("Straße", false, 0),
-                            Word("a\tb\t", true, 0)})
+  for (const TVokabel& e :
+       {Word("house", false, 0), Word("HOUSE ", false, 0), Word("gehen", true, 1), Word("gehen", false, 1),
+        Word("gehen", true, 2), Word("über", false, 3), Word("teen", false, 12), Word("unbekannt", false, 0),
+        Word("Straße", false, 0), Word("a\tb\t", true, 0)})
     lib.AddEntry(e);
   lib.AddBlankEntry();
   const TVocScoreIndex index = TVocScoreIndex::FromRecords(records, HistoryScore);
@@ -96,8 +97,7 @@ TEST(ComputeScores, AverageRoundsHalvesAwayFromZero) {
     std::vector<int> scores;
     int average;
   };
-  for (const Case& c : {Case{{-2, -3}, -3}, Case{{2, 3}, 3}, Case{{-1, -1, 1}, 0}, Case{{-100, 99}, -1},
-                        Case{{}, 0}}) {
+  for (const Case& c : {Case{{-2, -3}, -3}, Case{{2, 3}, 3}, Case{{-1, -1, 1}, 0}, Case{{-100, 99}, -1}, Case{{}, 0}}) {
     TBibliothek lib;
     lib.Clear(false);
     TVocScoreIndex index;

@@ -74,7 +74,8 @@ TEST_F(SelectionFixture, TheOwnListSkipsLinesLeavingTheFolderAndRepeats) {
 
 TEST(Selection, GuardAndListPath) {
   for (const char* ok : {"", "a", "a\\b\\", "a..b\\c", "...\\x", "Grüße.asc"}) EXPECT_TRUE(StaysInsideFolder(ok)) << ok;
-  for (const char* bad : {"..", "..\\", "a\\..\\b", "a/../b", "a\\ .. \\b", "C:", "c:x", "XE:a", "\\a", "/a", "\\\\s\\x"})
+  for (const char* bad :
+       {"..", "..\\", "a\\..\\b", "a/../b", "a\\ .. \\b", "C:", "c:x", "XE:a", "\\a", "/a", "\\\\s\\x"})
     EXPECT_FALSE(StaysInsideFolder(bad)) << bad;
   EXPECT_EQ(LibraryListPath("C:\\u\\anna", "C:\\vyr\\"), "C:\\u\\anna\\E_Bibliotheken.txt");
   EXPECT_EQ(LibraryListPath("", "C:\\vyr\\"), "C:\\vyr\\E_Bibliotheken.txt");

@@ -101,7 +101,8 @@ TEST(LibraryStatistics, DialogShowsWhatTheToolPrintsForTheDemoCourse) {
     EXPECT_EQ(label->text(), QString::number(it.value().toInt())) << it.key().toStdString();
   }
   // The demo course fills both columns of both tabs.
-  for (const char* name : {"FGesamt", "DGesamt", "KF", "KD"}) EXPECT_GT(counts[QString::fromLatin1(name)].toInt(), 0) << name;
+  for (const char* name : {"FGesamt", "DGesamt", "KF", "KD"})
+    EXPECT_GT(counts[QString::fromLatin1(name)].toInt(), 0) << name;
   const QStringList captions = {u"Englisch-Deutsch"_qs, u"Deutsch-Englisch"_qs};
   for (int g = 0; g < 4; ++g) {
     auto* box = dialog.findChild<QGroupBox*>(u"GB"_qs + QString::number(g + 1));

@@ -35,9 +35,9 @@ TEST(VocTool, SaveIsARoundTripOrLeavesTheTargetAlone) {
     int status;
     std::string written;  // empty: the target keeps "alt"
   };
-  for (const Case& c : {Case{good, 0, *ReadWholeFile(good)},
-                        Case{lf, 0, "pray\r\nbeten\r\n\r\n\r\n0\r\n\r\n0\r\n1\r\n0\r\n0\r\n"},
-                        Case{cut, 1, ""}, Case{comment, 1, ""}, Case{dir.path() + "fehlt.asc", 1, ""}}) {
+  for (const Case& c :
+       {Case{good, 0, *ReadWholeFile(good)}, Case{lf, 0, "pray\r\nbeten\r\n\r\n\r\n0\r\n\r\n0\r\n1\r\n0\r\n0\r\n"},
+        Case{cut, 1, ""}, Case{comment, 1, ""}, Case{dir.path() + "fehlt.asc", 1, ""}}) {
     const std::string target = dir.file("ziel.asc", "alt");
     const TRun run = RunTool({u"save"_qs, NativePath(c.in), NativePath(target)});
     EXPECT_EQ(run.status, c.status) << c.in;
@@ -53,9 +53,10 @@ TEST(VocTool, DumpShowsTheTrailingBlankEntryAndTheRealCount) {
   EXPECT_EQ(run.status, 0);
   const QString out = QString::fromUtf8(run.out);
   EXPECT_TRUE(out.contains(u"\"result\": 1, \"comments\": [\"\"]"_qs)) << out.toStdString();
-  EXPECT_TRUE(out.contains(u"{\"Vokabel\": \"Straße\", \"Bedeutung\": [\"street\", \"\"], \"Kontext\": [\"\", \"\"], "
-                           u"\"BedeutungAnzeigen\": [true, true], \"Wortart\": 7, \"Deutsch\": true, "
-                           u"\"Schwierigkeit\": 4, \"Wert\": 0, \"complete\": true}"_qs))
+  EXPECT_TRUE(
+      out.contains(u"{\"Vokabel\": \"Straße\", \"Bedeutung\": [\"street\", \"\"], \"Kontext\": [\"\", \"\"], "
+                   u"\"BedeutungAnzeigen\": [true, true], \"Wortart\": 7, \"Deutsch\": true, "
+                   u"\"Schwierigkeit\": 4, \"Wert\": 0, \"complete\": true}"_qs))
       << out.toStdString();
   EXPECT_TRUE(out.contains(u"{\"Vokabel\": \"\""_qs));
   EXPECT_TRUE(out.endsWith(u"\"count\": 1}\n"_qs));
