@@ -192,8 +192,7 @@ TEST_F(StartUpTest, SpecialCodes) {
 // sub-folder, the upper-school ones: the start page's codes offer both.
 TEST(SpecialCodes, DemoCourseOffersTravelAndUpperSchoolVocabulary) {
   const char* env = std::getenv("VYR_COURSE_SOURCE");
-  const std::string root =
-      env ? env : std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/")) + "/course";
+  const std::string root = env ? env : VYR_COURSE_SOURCE_DIR;
   Env().vocabularyDirectory = CoursePath(QString::fromUtf8(root + "/Vokabeln (E)/"));
   EXPECT_EQ(SpecialCodeValue("reise"), "+");
   EXPECT_EQ(SpecialCodeValue("oberstufe"), "+");
