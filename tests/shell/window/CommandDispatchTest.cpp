@@ -193,7 +193,7 @@ TEST_F(StartUpTest, SpecialCodes) {
 TEST(SpecialCodes, DemoCourseOffersTravelAndUpperSchoolVocabulary) {
   const char* env = std::getenv("VYR_COURSE_SOURCE");
   const std::string root = env ? env : VYR_COURSE_SOURCE_DIR;
-  Env().vocabularyDirectory = CoursePath(QString::fromUtf8(root + "/Vokabeln (E)/"));
+  Env().vocabularyDirectory = CoursePath(QString::fromUtf8(root)) + "\\Vokabeln (E)\\";
   EXPECT_EQ(SpecialCodeValue("reise"), "+");
   EXPECT_EQ(SpecialCodeValue("oberstufe"), "+");
   Env().vocabularyDirectory.clear();

@@ -121,18 +121,35 @@ TEST(LibraryFormat, BytesAbove127AndLongLinesSurvive) {
 TEST(LibraryFormat, FailedLoadLeavesTheLibraryAsItWas) {
   TTempDir dir;
   const std::string good = dir.file("gut.asc", "// alt\r\n" + Entry("pray", "beten"));
-  const std::string bad = dir.file("kaputt.asc", "// neu\r\n" + Entry("a", "b") + "cut\r\nshort\r\n");
-  for (const bool append : {false, true}) {
-    TVocLib lib;
-    ASSERT_EQ(lib.LoadFile(good), 1);
-    lib.SetBedeutung(0, 1, "anbeten");
-    const auto entries = lib.Entries();
-    EXPECT_EQ(lib.LoadFile(bad, append), kLoadFailed);
-    EXPECT_EQ(lib.Entries(), entries);
-    EXPECT_EQ(lib.Comments(), std::vector<std::string>{"alt"});
-    EXPECT_EQ(lib.FileName(), good);
-    EXPECT_TRUE(lib.Modified());
+  const std::string pray = Entry("a", "b");
+  for (const std::string& broken : {
+           "// neu\r\n" + pray + "cut\r\nshort\r\n",      // the second entry cut short
+           pray.substr(0, pray.find("1\r\n0\r\n0")),      // cut after line 7
+           "// neu\r\n" + pray + Entry("c", "d", "300"),  // word class out of range
+           Entry("c", "d", "1", "0", "-1"),               // difficulty below 0
+       }) {
+    const std::string bad = dir.file("kaputt.asc", broken);
+    // Replace mode would clear the modified flag, append mode set it: both must not.
+    for (const bool append : {false, true}) {
+      TVocLib lib;
+      ASSERT_EQ(lib.LoadFile(good), 1);
+      if (!append) lib.SetBedeutung(0, 1, "anbeten");
+      const auto entries = lib.Entries();
+      EXPECT_EQ(lib.LoadFile(bad, append), kLoadFailed) << broken;
+      EXPECT_EQ(lib.Entries(), entries) << broken;
+      EXPECT_EQ(lib.Comments(), std::vector<std::string>{"alt"}) << broken;
+      EXPECT_EQ(lib.FileName(), good) << broken;
+      EXPECT_EQ(lib.Modified(), !append) << broken;
+    }
   }
+}
+
+// Comments read between entries are written first, in their order.
+TEST(LibraryFormat, CommentsAreWrittenFirst) {
+  const TLibraryText t = ParseLibrary(Entry("pray", "beten") + "// mitten\r\n" + Entry("go", "gehen") + "//\r\n");
+  ASSERT_EQ(t.result, 2);
+  EXPECT_EQ(RenderLibrary(t.comments, t.entries),
+            "// mitten\r\n// \r\n" + Entry("pray", "beten") + Entry("go", "gehen"));
 }
 
 TEST(LibraryFormat, TooBigFilesAreNotRead) {

@@ -42,7 +42,9 @@ TEST(VocTool, SaveIsARoundTripOrLeavesTheTargetAlone) {
     const TRun run = RunTool({u"save"_qs, NativePath(c.in), NativePath(target)});
     EXPECT_EQ(run.status, c.status) << c.in;
     EXPECT_EQ(ReadWholeFile(target).value_or(""), c.written.empty() ? "alt" : c.written) << c.in;
-    if (c.status) EXPECT_FALSE(run.err.isEmpty()) << c.in;  // a German message says why
+    if (c.status) {
+      EXPECT_FALSE(run.err.isEmpty()) << c.in;  // a German message says why
+    }
   }
 }
 
