@@ -1,6 +1,7 @@
 #include "vocabulary/library/LibraryFormat.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "text/Trim.h"
 
@@ -40,10 +41,30 @@ std::string_view WithoutTrailingEmptyLines(std::string_view text) {
 
 bool IsCommentLine(std::string_view trimmed) { return trimmed == "//" || trimmed.starts_with("// "); }
 
+// Whether a text holds a control byte (below 32), looked for eight bytes at
+// a time: ((w - 0x20..) & ~w & 0x80..) is not 0 exactly when a byte of w is
+// below 0x20.
+bool HasControlBytes(std::string_view text) {
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    if (((word - 0x2020202020202020u) & ~word & 0x8080808080808080u) != 0) return true;
+  }
+  for (; i < text.size(); ++i)
+    if (static_cast<unsigned char>(text[i]) < 32) return true;
+  return false;
+}
+
 // Writing goes through a cursor into a buffer of the exact size, so the
 // bytes are copied once.
 char* PutText(char* p, std::string_view text) {
-  for (const char c : text) *p++ = static_cast<unsigned char>(c) < 32 ? ' ' : c;
+  // Control bytes are rare: the text is copied as it is unless it holds one.
+  if (HasControlBytes(text)) {
+    for (const char c : text) *p++ = static_cast<unsigned char>(c) < 32 ? ' ' : c;
+  } else {
+    p = std::copy(text.begin(), text.end(), p);
+  }
   *p++ = '\r';
   *p++ = '\n';
   return p;

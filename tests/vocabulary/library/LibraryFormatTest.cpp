@@ -117,6 +117,27 @@ TEST(LibraryFormat, BytesAbove127AndLongLinesSurvive) {
   EXPECT_EQ(RenderLibrary({}, t.entries), Entry(high, longLine));
 }
 
+// Entries not made through the setters (read from a file, say) may hold
+// control bytes inside a field: written, each is a blank, wherever it stands.
+TEST(LibraryFormat, ControlBytesAreWrittenAsBlanks) {
+  std::string text(40, 'x');
+  text[1] = ' ';
+  text[2] = '\x7F';
+  text[3] = '\x80';
+  text[4] = '\xFF';
+  std::string blanked = text;
+  for (const size_t at : {0, 7, 8, 23, 38, 39}) {
+    text[at] = static_cast<char>(at % 32);  // 0 (NUL), 7, 8, 23, 6, 7
+    blanked[at] = ' ';
+  }
+  TVokabel e;
+  e.Vokabel = text;
+  e.Bedeutung[0] = "\r\n";  // short: only the tail loop sees it
+  e.Kontext[1] = text.substr(3, 9);
+  EXPECT_EQ(RenderLibrary({text}, std::span(&e, 1)), "// " + blanked + "\r\n" + blanked + "\r\n  \r\n\r\n\r\n0\r\n" +
+                                                         blanked.substr(3, 9) + "\r\n0\r\n0\r\n0\r\n0\r\n");
+}
+
 // A failed load leaves everything as it was: entries, comments, file name, modified flag.
 TEST(LibraryFormat, FailedLoadLeavesTheLibraryAsItWas) {
   TTempDir dir;
