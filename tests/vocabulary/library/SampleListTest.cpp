@@ -28,6 +28,18 @@ TEST(SampleList, CompiledInListHas600CompleteEntriesOfEveryKind) {
   }
   for (int k = 0; k < 6; ++k)
     for (int d = 0; d < 2; ++d) EXPECT_GE(perKind[k][d], 30) << "class " << k << " direction " << d;
+  // As stored: the German-first line of every entry is "-1" or "0" (a "1"
+  // would quietly read as English-first), and no line holds a tab.
+  TZIPResource raw(kResBeispielliste);
+  int lines = 0;
+  for (; !raw.AtEnd(); ++lines) {
+    const std::string line = raw.ReadLine();
+    EXPECT_EQ(line.find('\t'), std::string::npos) << "line " << lines + 1;
+    if (lines % 10 == 8) {
+      EXPECT_TRUE(line == "-1" || line == "0") << "line " << lines + 1 << ": " << line;
+    }
+  }
+  EXPECT_GE(lines, 6000);
   EXPECT_TRUE(messages.shown().empty());
 }
 
