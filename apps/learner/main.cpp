@@ -10,10 +10,12 @@
 #include "shell/users/UserBase.h"
 #include "shell/users/UserCommands.h"
 #include "shell/users/UserDialogs.h"
+#include "shell/users/VocScores.h"
 #include "shell/window/MainWindow.h"
 #include "superlearning/sound/MusicCaption.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "text/Cp1252.h"
+#include "vocabulary/library/Bibliothek.h"
 #include "vocabulary/library/VocabularyObjects.h"
 
 int main(int argc, char** argv) {
@@ -62,9 +64,15 @@ int main(int argc, char** argv) {
   main.SetUserSource(
       [&users](const std::string& code) { return users ? vyr::UserCodeValue(*users, code) : code; },
       [&users](const std::string& code, QImage& picture) { return users && vyr::UserPicture(*users, code, picture); });
-  vyr::TUserCommands userCommands(*users, [&main] { main.LoginChanged(); });
+  // At every change of user the library takes the new user's scores and the
+  // page is shown again with the user's values.
+  const auto loginChanged = [&main, &users] {
+    if (vyr::TBibliothek* library = vyr::Vocabulary().library.get()) library->ComputeScores(vyr::VocScoresOf(*users));
+    main.LoginChanged();
+  };
+  vyr::TUserCommands userCommands(*users, loginChanged);
   main.Dispatcher().SetOwner(vyr::TCommandOwner::Users, &userCommands);
-  main.LoginChanged();  // the start page again, now with the user's values
+  loginChanged();  // the start page again, now with the user's values
   main.SetWindowMode(vyr::Env().windowMode);
   main.ShowInMode();
   const int result = app.exec();
