@@ -179,7 +179,22 @@ TRegistry::Node* TRegistry::create(std::string_view key) {
   return n;
 }
 
+void TRegistry::BeginBatch() { ++batchDepth_; }
+
+bool TRegistry::EndBatch() {
+  if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
+  if (!batchChanged_) return true;
+  batchChanged_ = false;
+  const bool written = save();
+  batchChanged_ = !written;  // the next batch tries again
+  return written;
+}
+
 bool TRegistry::save() {
+  if (batchDepth_ > 0) {
+    batchChanged_ = true;
+    return true;
+  }
   const std::string file = fileName();
   if (!brokenFileKept_) {
     // The file held lines that could not be read: keep it for a look before

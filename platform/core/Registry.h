@@ -4,8 +4,9 @@
 // values are strings (Windows-1252) or integers. The tree lives in one file,
 // "registry.txt" in the user's XDG config directory under "vyr", or where the
 // environment variable VYR_REGISTRY points. Every change is written at once
-// through a safe write; a file that cannot be read counts as an empty tree
-// and is kept aside as "<file>.defekt" before it is first overwritten.
+// through a safe write, unless a batch is open; a file that cannot be read
+// counts as an empty tree and is kept aside as "<file>.defekt" before it is
+// first overwritten.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,13 @@ class TRegistry {
   // Deletes the key with every key below it.
   bool DeleteKey(std::string_view key);
 
+  // A batch of changes: between BeginBatch and EndBatch every change stays in
+  // memory (and counts as written); EndBatch writes the file once, when
+  // anything changed, and says whether that write succeeded. Batches nest;
+  // the outermost EndBatch writes.
+  void BeginBatch();
+  bool EndBatch();
+
   std::vector<std::string> SubKeys(std::string_view key) const;
   std::vector<std::string> ValueNames(std::string_view key) const;
 
@@ -52,6 +60,8 @@ class TRegistry {
   Node* create(std::string_view key);
   Node* root_;
   bool brokenFileKept_ = true;
+  int batchDepth_ = 0;
+  bool batchChanged_ = false;
 };
 
 }  // namespace vyr

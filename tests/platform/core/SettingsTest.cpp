@@ -66,6 +66,43 @@ TEST_F(RegistryTest, ABrokenFileReadsWhatItCanAndIsKeptAside) {
   EXPECT_FALSE(TRegistry::CurrentUser().KeyExists("K"));
 }
 
+TEST_F(RegistryTest, ABatchWritesTheFileOnceAtItsEnd) {
+  TRegistry& reg = TRegistry::CurrentUser();
+  const std::string file = reg.fileName();
+  ASSERT_TRUE(reg.WriteInteger("K", "vorher", 1));
+  const std::string before = ReadWholeFile(file).value_or("");
+  reg.BeginBatch();
+  reg.BeginBatch();  // nested: only the outermost end writes
+  EXPECT_TRUE(reg.WriteString("K\\Neu", "a", "x"));
+  EXPECT_TRUE(reg.WriteInteger("K", "vorher", 2));
+  EXPECT_TRUE(reg.EndBatch());
+  EXPECT_EQ(ReadWholeFile(file).value_or(""), before);
+  EXPECT_EQ(reg.ReadInteger("K", "vorher").value_or(0), 2);  // read back from memory meanwhile
+  EXPECT_TRUE(reg.EndBatch());
+  TRegistry::Reload();
+  EXPECT_EQ(TRegistry::CurrentUser().ReadString("K\\Neu", "a").value_or(""), "x");
+  EXPECT_EQ(TRegistry::CurrentUser().ReadInteger("K", "vorher").value_or(0), 2);
+}
+
+TEST_F(RegistryTest, AFailedBatchWriteIsReportedAndTriedAgain) {
+  TTempDir dir;
+  const QByteArray old = qgetenv("VYR_REGISTRY");
+  // A registry file below a regular file can never be written.
+  const std::string blocker = dir.file("datei");
+  qputenv("VYR_REGISTRY", NativePath(blocker + "\\registry.txt").toLocal8Bit());
+  TRegistry::Reload();
+  TRegistry& reg = TRegistry::CurrentUser();
+  reg.BeginBatch();
+  reg.WriteInteger("K", "x", 1);
+  EXPECT_FALSE(reg.EndBatch());
+  // Once the place is writable, an empty batch writes what is still pending.
+  RemoveFile(blocker);
+  reg.BeginBatch();
+  EXPECT_TRUE(reg.EndBatch());
+  EXPECT_NE(ReadWholeFile(reg.fileName()).value_or("").find("dword:1"), std::string::npos);
+  qputenv("VYR_REGISTRY", old);
+}
+
 TEST(IniFile, PrivateProfileSemantics) {
   TTempDir t;
   const std::string name = t.file("vyr.ini",
