@@ -10,9 +10,23 @@
 
 namespace vyr {
 
-TMusic::TMusic(std::string_view directory, std::string_view programDirectory) {
+TMusic::TMusic(std::string_view directory, std::string_view programDirectory, bool reportMissing) {
   player_.onStartOutcome = [this](bool) { starting_ = 0; };
-  SetDirectory(directory.empty() ? std::string(programDirectory) + "MP3\\" : std::string(directory));
+  const std::string dir = directory.empty() ? std::string(programDirectory) + "MP3\\" : std::string(directory);
+  if (reportMissing) SetDirectory(dir);
+  else SetDefaultDirectory(dir);
+}
+
+void TMusic::SetDefaultDirectory(std::string_view directory) {
+  if (DirectoryExists(directory)) {
+    SetDirectory(directory);
+    return;
+  }
+  Stop();
+  directory_.clear();
+  current_.clear();
+  files_.clear();
+  history_.clear();
 }
 
 void TMusic::SetDirectory(std::string_view directory) {

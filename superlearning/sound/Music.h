@@ -16,11 +16,15 @@ namespace vyr {
 class TMusic {
  public:
   // `directory` empty: programDirectory + "MP3\". A missing directory is
-  // reported once; there is no music then.
-  TMusic(std::string_view directory, std::string_view programDirectory);
+  // reported once, unless `reportMissing` is false; there is no music then.
+  TMusic(std::string_view directory, std::string_view programDirectory, bool reportMissing = true);
 
   // Scans a new directory; a missing one is reported and changes nothing.
   void SetDirectory(std::string_view directory);
+  // The program's default directory, which the learner did not choose: a
+  // missing one is not reported and leaves the player without a directory
+  // and without music.
+  void SetDefaultDirectory(std::string_view directory);
   const std::string& Directory() const { return directory_; }
   int FileCount() const { return static_cast<int>(files_.size()); }
   const std::vector<std::string>& Files() const { return files_; }

@@ -17,7 +17,9 @@ TMusic* Music() { return gMusic.get(); }
 void CreateSamplePlayer() { gSamplePlayer = std::make_unique<TSamplePlayer>(); }
 void ReleaseSamplePlayer() { gSamplePlayer.reset(); }
 
-void CreateMusic(const std::string& programDirectory) { gMusic = std::make_unique<TMusic>("", programDirectory); }
+void CreateMusic(const std::string& programDirectory) {
+  gMusic = std::make_unique<TMusic>("", programDirectory, /*reportMissing=*/false);
+}
 void ReleaseMusic() {
   if (gMusic) gMusic->Stop();
   gMusic.reset();

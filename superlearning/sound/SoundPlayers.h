@@ -17,7 +17,8 @@ TMusic* Music();
 
 void CreateSamplePlayer();
 void ReleaseSamplePlayer();
-// The music of programDirectory + "MP3\".
+// The music of programDirectory + "MP3\"; a missing default directory is not
+// reported (the superlearning options create the player this way).
 void CreateMusic(const std::string& programDirectory);
 void ReleaseMusic();
 
