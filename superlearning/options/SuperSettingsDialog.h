@@ -51,7 +51,7 @@ class TSuperSettingsDialog : public QDialog {
     std::function<void()> fill;      // control from the setting
     std::function<QVariant()> read;  // what the control shows
     std::function<void()> take;      // setting from the control
-    QVariant filled;
+    QVariant filled = {};
   };
   void build();
   QWidget* klassischPage();
