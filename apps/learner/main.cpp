@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "page/control/PageControl.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Sound.h"
 #include "shell/startup/Environment.h"
@@ -12,8 +13,12 @@
 #include "shell/users/UserDialogs.h"
 #include "shell/users/VocScores.h"
 #include "shell/window/MainWindow.h"
+#include "superlearning/options/SuperOptions.h"
+#include "superlearning/options/SuperOptionsCommand.h"
+#include "superlearning/options/SuperOptionsSteps.h"
 #include "superlearning/sound/MusicCaption.h"
 #include "superlearning/sound/SoundPlayers.h"
+#include "text/Case.h"
 #include "text/Cp1252.h"
 #include "vocabulary/library/Bibliothek.h"
 #include "vocabulary/library/VocabularyObjects.h"
@@ -31,24 +36,29 @@ int main(int argc, char** argv) {
   // The shared objects of the later subsystems join through these steps.
   std::unique_ptr<vyr::TXUserBase> users;
   vyr::TStartUpSteps steps;
-  // The music player, until the superlearning options own it.
-  steps.createSuperOptions = [] { vyr::CreateMusic(vyr::Env().programDirectory); };
+  // The superlearning options create the one music player.
+  steps.createSuperOptions = vyr::CreateSuperOptions;
   steps.createSamplePlayer = vyr::CreateSamplePlayer;
   steps.createUserBaseAndLogin = [&users] {
     users = std::make_unique<vyr::TXUserBase>();
     users->dialogs = vyr::UserDialogs(vyr::Env().contentRoot + "hvyr\\");
+    vyr::ConnectSuperOptions(*users);
     users->LoginFlow();
   };
   steps.createLibrary = vyr::CreateLibrary;
+  steps.connectTrainerSettings = vyr::LoadSuperOptionsWithoutUser;
   steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) {
     vyr::ReleaseSamplePlayer();
+    users.reset();
+    vyr::ReleaseSuperOptions();
     vyr::ReleaseMusic();
     return 1;
   }
 
   vyr::TShutdownSteps shutdown;
   shutdown.releaseSamplePlayer = vyr::ReleaseSamplePlayer;
+  shutdown.releaseSuperOptions = vyr::ReleaseSuperOptions;
   shutdown.releaseMusic = vyr::ReleaseMusic;
   shutdown.saveUserAndRelease = [&users] {
     if (users) users->SaveAndLogoutAtShutdown();
@@ -72,13 +82,21 @@ int main(int argc, char** argv) {
   };
   vyr::TUserCommands userCommands(*users, loginChanged);
   main.Dispatcher().SetOwner(vyr::TCommandOwner::Users, &userCommands);
+  // "superopts": when speech output changed, the vocabulary page (which
+  // shows whether there is speech) is built again.
+  vyr::TSuperOptionsCommand superOptionsCommand(*vyr::SuperOptions(), &main, [&main] {
+    if (vyr::SameText(main.XPage()->XFile(), "vokabeln.htx")) main.PageCommand("vstart");
+  });
+  main.Dispatcher().SetOwner(vyr::TCommandOwner::SuperOptions, &superOptionsCommand);
   loginChanged();  // the start page again, now with the user's values
   main.SetWindowMode(vyr::Env().windowMode);
   main.ShowInMode();
   const int result = app.exec();
   // When the window closed without its shutdown, the players still go
-  // before the application object.
+  // before the application object, the options (which read the music
+  // player) before the music player.
   vyr::ReleaseSamplePlayer();
+  vyr::ReleaseSuperOptions();
   vyr::ReleaseMusic();
   return result;
 }

@@ -121,12 +121,60 @@ QImage Arrow(int size, QColor colour) {
   return img;
 }
 
+// A picture of the Techno style: rays and rings in strong colours, so that
+// every colour effect and the cross-fade show plainly.
+QImage Techno(int w, int h, int variant) {
+  static const QColor strong[][2] = {{QColor(255, 0, 120), QColor(20, 0, 90)},
+                                     {QColor(0, 220, 255), QColor(0, 40, 20)},
+                                     {QColor(255, 200, 0), QColor(140, 0, 0)},
+                                     {QColor(120, 255, 0), QColor(0, 0, 120)},
+                                     {QColor(255, 90, 0), QColor(60, 0, 110)}};
+  const QColor a = strong[variant % 5][0], b = strong[variant % 5][1];
+  QImage img(w, h, QImage::Format_RGB888);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRadialGradient bg(w * (0.3 + 0.1 * variant), h * 0.5, w * 0.8);
+  bg.setColorAt(0, a);
+  bg.setColorAt(1, b);
+  p.fillRect(img.rect(), bg);
+  p.setPen(Qt::NoPen);
+  const QPointF centre(w * (0.3 + 0.1 * variant), h * 0.5);
+  for (int i = 0; i < 24; i += 2) {
+    QPainterPath ray;
+    ray.moveTo(centre);
+    ray.arcTo(QRectF(centre.x() - w, centre.y() - w, 2 * w, 2 * w), i * 15 + variant * 7, 7);
+    ray.closeSubpath();
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawPath(ray);
+  }
+  p.setBrush(Qt::NoBrush);
+  for (int r = 1; r <= 4; ++r) {
+    p.setPen(QPen(QColor(255, 255, 255, 200 - r * 40), h / 40.0));
+    p.drawEllipse(centre, h * 0.1 * r, h * 0.1 * r);
+  }
+  return img;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
+  // "techno FOLDER": the pictures of the Techno style, five of 800 x 534 and
+  // the 160 x 100 preview "vorschau.jpg" of the settings dialog.
+  if (argc == 3 && QByteArray(argv[1]) == "techno") {
+    const QDir dir(QString::fromLocal8Bit(argv[2]));
+    if (!QDir().mkpath(dir.path())) {
+      std::fprintf(stderr, "vyr-pictures: cannot create %s\n", argv[2]);
+      return 1;
+    }
+    bool ok = true;
+    for (int i = 0; i < 5; ++i)
+      ok &= Save(dir, QStringLiteral("techno%1.jpg").arg(i + 1), Techno(800, 534, i), "JPG", 85);
+    ok &= Save(dir, QStringLiteral("vorschau.jpg"), Techno(160, 100, 0), "JPG", 90);
+    return ok ? 0 : 1;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: vyr-pictures FOLDER\n");
+    std::fprintf(stderr, "usage: vyr-pictures FOLDER | vyr-pictures techno FOLDER\n");
     return 2;
   }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
