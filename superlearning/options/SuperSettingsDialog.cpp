@@ -134,7 +134,7 @@ void TSuperSettingsDialog::build() {
   buttons->addWidget(cancelB);
   v->addLayout(buttons);
   connect(okB, &QPushButton::clicked, this, &TSuperSettingsDialog::ok);
-  connect(cancelB, &QPushButton::clicked, this, &TSuperSettingsDialog::cancel);
+  connect(cancelB, &QPushButton::clicked, this, &TSuperSettingsDialog::reject);
   connect(resetB, &QPushButton::clicked, this, &TSuperSettingsDialog::reset);
 }
 
@@ -508,14 +508,14 @@ void TSuperSettingsDialog::ok() {
   accept();
 }
 
-void TSuperSettingsDialog::cancel() {
+void TSuperSettingsDialog::reject() {
   TMusic& music = options_.Music();
   music.SetVolumeDb(rememberedVolume_);
   if (music.Directory() != rememberedDirectory_) {
     if (rememberedDirectory_.empty()) music.SetDefaultDirectory(options_.DefaultMusicDirectory());
     else music.SetDirectory(rememberedDirectory_);
   }
-  reject();
+  QDialog::reject();
 }
 
 void TSuperSettingsDialog::reset() {

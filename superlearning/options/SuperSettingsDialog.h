@@ -46,6 +46,10 @@ class TSuperSettingsDialog : public QDialog {
   // The markup the Techno preview shows last.
   const std::string& PreviewMarkup() const { return previewMarkup_; }
 
+  // "&Abbrechen", Escape and the window's close button alike give the
+  // player its volume and directory back.
+  void reject() override;
+
  private:
   struct TBinding {
     std::function<void()> fill;      // control from the setting
@@ -73,7 +77,6 @@ class TSuperSettingsDialog : public QDialog {
 
   void fill();
   void ok();
-  void cancel();
   void reset();
   void chooseMusic();
   void testMusic();

@@ -159,6 +159,17 @@ TEST_F(SuperSettingsDialogTest, ResetThenCancelKeepsTheDefaultsButRestoresVolume
   EXPECT_TRUE(messages.texts().empty());
 }
 
+TEST_F(SuperSettingsDialogTest, EscapeRestoresTheVolumeLikeAbbrechen) {
+  Make().Load();
+  auto d = Open();
+  QSlider* volume = Find<QSlider>(*d, "Volume");
+  Keys(volume, Qt::Key_Right, 4);
+  EXPECT_EQ(music->VolumeDb(), -8);
+  QTest::keyClick(volume, Qt::Key_Escape);
+  EXPECT_FALSE(d->isVisible());
+  EXPECT_EQ(music->VolumeDb(), -12);
+}
+
 TEST_F(SuperSettingsDialogTest, MusicControls) {
   AddMusic();
   AddMusic("Andere");
