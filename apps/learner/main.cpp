@@ -16,12 +16,16 @@
 #include "superlearning/options/SuperOptions.h"
 #include "superlearning/options/SuperOptionsCommand.h"
 #include "superlearning/options/SuperOptionsSteps.h"
+#include "superlearning/sound/Music.h"
 #include "superlearning/sound/MusicCaption.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
 #include "vocabulary/library/Bibliothek.h"
 #include "vocabulary/library/VocabularyObjects.h"
+#include "vocabulary/selection/SettingsCommands.h"
+#include "vocabulary/settings/VocEinstellungen.h"
+#include "vocabulary/settings/VocabularyStartPage.h"
 
 int main(int argc, char** argv) {
   vyr::ChooseSoundBackEnd();
@@ -46,7 +50,28 @@ int main(int argc, char** argv) {
     users->LoginFlow();
   };
   steps.createLibrary = vyr::CreateLibrary;
-  steps.connectTrainerSettings = vyr::LoadSuperOptionsWithoutUser;
+  // The trainer settings read the logged-in user's file (or the program's)
+  // and load its selection; every login reads the user's, every logout
+  // writes them back.
+  std::unique_ptr<vyr::TVocEinstellungen> settings;
+  steps.connectTrainerSettings = [&users, &settings] {
+    vyr::LoadSuperOptionsWithoutUser();
+    vyr::TTrainerContext context;
+    context.programFolder = vyr::Env().programDirectory;
+    context.vocabularyFolder = vyr::Env().vocabularyDirectory;
+    context.userFolder = [&users] {
+      return users && users->IsLoggedIn() ? users->UserFolder(users->UserName()) : std::string();
+    };
+    context.scores = [&users] { return users ? vyr::VocScoresOf(*users) : vyr::TVocScoreLookup(); };
+    context.stopMusic = [] {
+      if (vyr::TMusic* music = vyr::Music()) music->Stop();
+    };
+    settings = std::make_unique<vyr::TVocEinstellungen>(*vyr::Vocabulary().library, std::move(context));
+    settings->Load();
+    if (!users) return;
+    users->loginHooks.push_back([&settings] { settings->Load(); });
+    users->logoutHooks.push_back([&settings] { settings->Save(); });
+  };
   steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) {
     vyr::ReleaseSamplePlayer();
@@ -65,8 +90,18 @@ int main(int argc, char** argv) {
     users.reset();
   };
   shutdown.releaseVocabularyResults = vyr::ReleaseVocabularyResults;
-  shutdown.releaseLibrary = vyr::ReleaseLibrary;
+  // The settings save themselves (into the file they came from) before the
+  // library they point at goes.
+  shutdown.releaseLibrary = [&settings] {
+    settings.reset();
+    vyr::ReleaseLibrary();
+  };
   vyr::TMain main(shutdown);
+  main.showVocabularyStart = [&main, &settings] {
+    if (settings) vyr::ShowVocabularyStart(*main.XPage(), *settings, vyr::Env().contentRoot);
+  };
+  vyr::TSettingsCommands settingsCommands(*settings, main.showVocabularyStart, &main);
+  main.Dispatcher().SetOwner(vyr::TCommandOwner::Settings, &settingsCommands);
   vyr::CreateSampleList();
   // The end of a piece reaches the main window, which goes on with the next
   // and shows its path in the caption.

@@ -170,9 +170,13 @@ void TMain::RunCommand(TCommandId id, const std::string& argument) {
     case TCommandId::DeleteShortcuts: DeleteShortcuts(); break;
     case TCommandId::DeleteSettingsKey: DeleteSettingsKey(); break;
     case TCommandId::End: close(); break;
-    default:  // the vocabulary start page comes with the vocabulary library
-      ShowCourseMessage(kFeatureMissingMessage, msg::IconInformation);
-      break;
+    case TCommandId::VocabularyStart:
+      if (showVocabularyStart) {
+        showVocabularyStart();
+        break;
+      }
+      [[fallthrough]];
+    default: ShowCourseMessage(kFeatureMissingMessage, msg::IconInformation); break;
   }
 }
 

@@ -63,6 +63,9 @@ class TMain : public QWidget, public TCommandHandler {
   void SetUserSource(TUserCodeSource codes, TUserPictureSource pictures);
   // After "login", "newusr" and "chusr": the "login" condition, then the page again.
   void LoginChanged();
+  // Shows the vocabulary start page ("vstart"); set by the program, which
+  // has the trainer settings. Unset: the feature is missing.
+  std::function<void()> showVocabularyStart;
 
   // Whether the farewell page has been passed and the program shuts down.
   bool ShuttingDown() const { return shuttingDown_; }
