@@ -1,0 +1,3 @@
+Grundwortschatz\Alltagsverben.asc
+Grundwortschatz\Familie.asc
+Reisevokabular\Am Flughafen.asc
