@@ -221,7 +221,7 @@ void TFTree::LoadSel() {
   if (chosen.isEmpty()) return;
   const std::string file = CoursePath(chosen);
   if (!ReadSelectionList(file, pick_)) {
-    ShowCourseMessage(FromUnicode(chosen) + " konnte nicht geladen werden!", msg::IconError);
+    ShowCourseMessage(file + " konnte nicht geladen werden!", msg::IconError);
     return;
   }
   RefreshFolder(tree_->topLevelItem(0));
@@ -234,8 +234,8 @@ void TFTree::SaveSel() {
                                                              u"*vyr Datei-Liste (*.xsl *.XSL)"_qs);
   if (chosen.isEmpty()) return;
   if (!chosen.endsWith(u".xsl"_qs, Qt::CaseInsensitive)) chosen += u".xsl"_qs;
-  if (!WriteSelectionList(CoursePath(chosen), pick_))
-    ShowCourseMessage(FromUnicode(chosen) + " konnte nicht gespeichert werden!", msg::IconError);
+  const std::string file = CoursePath(chosen);
+  if (!WriteSelectionList(file, pick_)) ShowCourseMessage(file + " konnte nicht gespeichert werden!", msg::IconError);
 }
 
 bool TFTree::Execute(TVocEinstellungen& settings, QWidget* parent) {

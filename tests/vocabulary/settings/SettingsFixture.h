@@ -13,8 +13,8 @@
 
 namespace vyr::test {
 
-inline TVokabel Entry(const std::string& word, const std::string& meaning = "m", int wortart = 0,
-                      bool deutsch = false, int schwierigkeit = 0) {
+inline TVokabel Entry(const std::string& word, const std::string& meaning = "m", int wortart = 0, bool deutsch = false,
+                      int schwierigkeit = 0) {
   TVokabel e;
   e.Vokabel = word;
   e.Bedeutung[0] = meaning;
@@ -36,7 +36,7 @@ inline void WriteLibrary(const std::string& path, int n, const std::string& pref
 struct TSettingsInstallation {
   TTempDir dir;
   std::string program, vocab, user;  // user: empty = nobody logged in
-  int userScore = 0;                  // every entry's score for the user
+  int userScore = 0;                 // every entry's score for the user
   TBibliothek library;
   std::unique_ptr<TVocEinstellungen> settings;
 

@@ -34,8 +34,7 @@ TEST(IsActive, RulesOfTheFilter) {
       {"incomplete", incomplete, none, false, false},
       {"class bit off", Entry("a", "m", 3), [](auto& s) { s.wortarten &= ~(1u << 3); }, false, false},
       {"class bit of another class off", Entry("a", "m", 3), [](auto& s) { s.wortarten &= ~1u; }, false, true},
-      {"class 32 and above never match", Entry("a", "m", 40), [](auto& s) { s.wortarten = 0xFFFFFFFF; }, false,
-       false},
+      {"class 32 and above never match", Entry("a", "m", 40), [](auto& s) { s.wortarten = 0xFFFFFFFF; }, false, false},
       {"German-first, English-German", Entry("a", "m", 0, true), [](auto& s) { s.sprache = 1; }, false, false},
       {"German-first, German-English", Entry("a", "m", 0, true), [](auto& s) { s.sprache = 0; }, false, true},
       {"English-first, German-English", Entry("a"), [](auto& s) { s.sprache = 0; }, false, false},
@@ -100,19 +99,50 @@ TEST_F(SettingsFileTest, BadValuesGetDefaultsOrClamps) {
       {"Modus=42\r\n", [](auto& s) { EXPECT_EQ(s.Modus(), 0); }},
       {"Modus=-1\r\n", [](auto& s) { EXPECT_EQ(s.Modus(), 0); }},
       {"Modus=9\r\n", [](auto& s) { EXPECT_EQ(s.Modus(), 9); }},
-      {"MinScore=500\r\n", [](auto& s) { EXPECT_EQ(s.MinScore(), 75); EXPECT_EQ(s.MaxScore(), 100); }},
-      {"MinScore=50\r\nMaxScore=20\r\n", [](auto& s) { EXPECT_EQ(s.MinScore(), 20); EXPECT_EQ(s.MaxScore(), 50); }},
-      {"MaxScore=-900\r\n", [](auto& s) { EXPECT_EQ(s.MinScore(), -100); EXPECT_EQ(s.MaxScore(), -100); }},
+      {"MinScore=500\r\n",
+       [](auto& s) {
+         EXPECT_EQ(s.MinScore(), 75);
+         EXPECT_EQ(s.MaxScore(), 100);
+       }},
+      {"MinScore=50\r\nMaxScore=20\r\n",
+       [](auto& s) {
+         EXPECT_EQ(s.MinScore(), 20);
+         EXPECT_EQ(s.MaxScore(), 50);
+       }},
+      {"MaxScore=-900\r\n",
+       [](auto& s) {
+         EXPECT_EQ(s.MinScore(), -100);
+         EXPECT_EQ(s.MaxScore(), -100);
+       }},
       {"Multiple Choice/Eintippen=250\r\n", [](auto& s) { EXPECT_EQ(s.MultipleChoice(), 100); }},
       {"Multiple Choice/Eintippen=-3\r\n", [](auto& s) { EXPECT_EQ(s.MultipleChoice(), 0); }},
       {"Wortarten=abc\r\n", [](auto& s) { EXPECT_EQ(s.Wortarten(), 16777215u); }},
-      {"Richtung=zur\xC3\xBC" "ck\r\n", [](auto& s) { EXPECT_EQ(s.Richtung(), 2); }},  // UTF-8, not ours
-      {"Richtung=zurück\r\nSprache=E-D\r\n", [](auto& s) { EXPECT_EQ(s.Richtung(), 1); EXPECT_EQ(s.Sprache(), 1); }},
-      {"Richtung=vor\r\nSprache=Englisch\r\n", [](auto& s) { EXPECT_EQ(s.Richtung(), 0); EXPECT_EQ(s.Sprache(), 2); }},
-      {"Selection=..\\\r\n", [](auto& s) { EXPECT_EQ(s.Selection(), "Grundwortschatz\\"); EXPECT_EQ(s.FileCount(), 2); }},
+      {"Richtung=zur\xC3\xBC"
+       "ck\r\n",
+       [](auto& s) { EXPECT_EQ(s.Richtung(), 2); }},  // UTF-8, not ours
+      {"Richtung=zurück\r\nSprache=E-D\r\n",
+       [](auto& s) {
+         EXPECT_EQ(s.Richtung(), 1);
+         EXPECT_EQ(s.Sprache(), 1);
+       }},
+      {"Richtung=vor\r\nSprache=Englisch\r\n",
+       [](auto& s) {
+         EXPECT_EQ(s.Richtung(), 0);
+         EXPECT_EQ(s.Sprache(), 2);
+       }},
+      {"Selection=..\\\r\n",
+       [](auto& s) {
+         EXPECT_EQ(s.Selection(), "Grundwortschatz\\");
+         EXPECT_EQ(s.FileCount(), 2);
+       }},
       {"Selection=C:\\Windows\\\r\n", [](auto& s) { EXPECT_EQ(s.Selection(), "Grundwortschatz\\"); }},
       {"Selection=Fehlt\\\r\n", [](auto& s) { EXPECT_EQ(s.FileCount(), 0); }},
-      {"Kontext=0\r\nNichtZuSchwer3=0\r\n", [](auto& s) { EXPECT_FALSE(s.Kontext()); EXPECT_FALSE(s.Difficulty(2)); EXPECT_TRUE(s.Difficulty(7)); }},
+      {"Kontext=0\r\nNichtZuSchwer3=0\r\n",
+       [](auto& s) {
+         EXPECT_FALSE(s.Kontext());
+         EXPECT_FALSE(s.Difficulty(2));
+         EXPECT_TRUE(s.Difficulty(7));
+       }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ini);
@@ -152,8 +182,8 @@ TEST_F(SettingsFileTest, UserFileAndShutdownSaveIntoTheFileLoaded) {
   EXPECT_EQ(s.File(), inst.user + "vyr_E.ini");
   s.SetModus(2);
   const std::string file = s.File();
-  inst.user.clear();       // the user base is gone at shutdown
-  inst.settings.reset();   // saves because modified
+  inst.user.clear();      // the user base is gone at shutdown
+  inst.settings.reset();  // saves because modified
   EXPECT_NE(inst.Read(file).find("Modus=2\r\n"), std::string::npos);
   EXPECT_FALSE(FileExists(prefs()));
 }
@@ -245,7 +275,8 @@ TEST_F(WalkTest, ALibraryThatShrankUnderTheCursorWraps) {
 }
 
 TEST_F(WalkTest, PairsAndHalvesWithTheVerbPrefix) {
-  TVocEinstellungen& s = Settings({Entry("go", "gehen", 1), Entry("must", "müssen", 1), Entry("beten", "pray", 1, true)}, 0);
+  TVocEinstellungen& s =
+      Settings({Entry("go", "gehen", 1), Entry("must", "müssen", 1), Entry("beten", "pray", 1, true)}, 0);
   TPresentationWalk walk(s);
   walk.StartWalk();
   const TWalkPair p = walk.NextPair();
