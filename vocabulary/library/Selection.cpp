@@ -15,8 +15,8 @@ constexpr size_t kMaxListFileSize = size_t(4) << 20;
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// The form two names of one file share: upper case, one kind of separator,
-// no repeated separators.
+}  // namespace
+
 std::string ComparableName(std::string_view path) {
   std::string out;
   for (const char c : path) {
@@ -29,8 +29,6 @@ std::string ComparableName(std::string_view path) {
   }
   return out;
 }
-
-}  // namespace
 
 bool StaysInsideFolder(std::string_view relative) {
   if (relative.empty()) return true;

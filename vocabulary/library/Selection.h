@@ -17,6 +17,10 @@ inline constexpr const char* kLibraryListName = "E_Bibliotheken.txt";
 // part, no drive or other colon, no leading "\" or "/".
 bool StaysInsideFolder(std::string_view relative);
 
+// The form two names of one file share: upper case, one kind of separator
+// ("\"), no repeated separators.
+std::string ComparableName(std::string_view path);
+
 // The library list file: in the logged-in user's folder, or in the program
 // folder when nobody is logged in (userFolder empty).
 std::string LibraryListPath(std::string_view userFolder, std::string_view programFolder);

@@ -13,25 +13,17 @@ namespace {
 
 constexpr size_t kMaxListSize = size_t(4) << 20;
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
+// A name with "\" separators, in its own letter case.
 std::string WithBackslashes(std::string_view path) {
-  std::string out;
-  for (const char c : path) {
-    if (IsSeparator(c)) {
-      if (!out.empty() && out.back() == '\\') continue;
-      out += '\\';
-    } else {
-      out += c;
-    }
-  }
+  std::string out(path);
+  std::replace(out.begin(), out.end(), '/', '\\');
   return out;
 }
 
 }  // namespace
 
 std::string PathKey(std::string_view path) {
-  std::string k = UpperCase(WithBackslashes(path));
+  std::string k = ComparableName(path);
   while (!k.empty() && k.back() == '\\') k.pop_back();
   return k;
 }

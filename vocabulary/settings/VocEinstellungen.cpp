@@ -50,8 +50,7 @@ std::string DiskSpelling(const std::string& vocabularyFolder, std::string_view r
 // Two selections name the same folder: compared ignoring case, the kind of
 // separator and a trailing separator.
 std::string SelectionKey(std::string_view s) {
-  std::string k;
-  for (const char c : s) k += IsSeparator(c) ? '\\' : UpperChar(c);
+  std::string k = ComparableName(s);
   while (!k.empty() && k.back() == '\\') k.pop_back();
   return k;
 }
