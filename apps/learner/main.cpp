@@ -66,6 +66,10 @@ int main(int argc, char** argv) {
     context.stopMusic = [] {
       if (vyr::TMusic* music = vyr::Music()) music->Stop();
     };
+    // Speech output and the word/meaning alternation belong to the
+    // superlearning options, created in the step before this one.
+    context.speechOn = [] { return vyr::SuperOptions() && vyr::SuperOptions()->Settings().Sprachausgabe; };
+    if (vyr::TSuperOptions* options = vyr::SuperOptions()) context.halfFlag = &options->alternation;
     settings = std::make_unique<vyr::TVocEinstellungen>(*vyr::Vocabulary().library, std::move(context));
     settings->Load();
     if (!users) return;
