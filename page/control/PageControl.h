@@ -256,6 +256,7 @@ class TXPage : public QWidget {
   // Moves the page's own widgets (fields, buttons, input line) to the scroll position.
   void scrollWidgets();
   void showTypingFields();
+  TXRichEdit* NextOpenField(int after) const;
   void gapReturned(TXRichEdit* field);
   // The element becomes a plain word: no typing task, no link.
   void makePlainWord(int32_t element);
@@ -333,6 +334,7 @@ class TXPage : public QWidget {
   int widgetScroll_ = 0;  // the scroll position the page's widgets stand at
   std::vector<TGapPicture> gapPictures_;
   bool typingFocusGiven_ = false;  // the latest full drawing focused a typing field
+  int finishedField_ = -1;         // the field finished just now, until the next drawing
   TDragExercise drag_;
   int dragBlock_ = -1;
   QPoint dragPos_{-1, -1};

@@ -235,7 +235,12 @@ void TXPage::placeTypingFields() {
   }
 }
 
-// After every full drawing: the open fields are shown, the first takes the keys.
+// After every full drawing: the open fields are shown, and the keys go
+//  - after a field was finished, to the next open field in page order
+//    (from the start again past the last one);
+//  - otherwise to the open field or the input line that has them (the
+//    learner chose it), or to the first open field;
+//  - to the input line when no field is open.
 void TXPage::showTypingFields() {
   for (tXColorButton* b : pageButtons_) b->show();
   typingFocusGiven_ = false;
@@ -246,17 +251,32 @@ void TXPage::showTypingFields() {
     f->show();
     f->update();
   }
-  if (!typingFields_.empty()) {
-    TXRichEdit* first = typingFields_.front();
-    if (!first->Finished && !first->isHidden() && window()->isVisible()) {
-      first->setFocus();
-      typingFocusGiven_ = true;
-    }
+  if (inputLine_) inputLine_->show();
+  const int finished = finishedField_;
+  finishedField_ = -1;
+  if (!window()->isVisible()) return;
+  QWidget* keys = nullptr;
+  QWidget* holder = window()->focusWidget();
+  const auto open = [](const TXRichEdit* f) { return !f->Finished && !f->isHidden(); };
+  const auto held = std::find(typingFields_.begin(), typingFields_.end(), holder);
+  if (finished < 0 && held != typingFields_.end() && open(*held)) keys = holder;
+  else if (finished < 0 && holder && holder == inputLine_) keys = holder;
+  else keys = NextOpenField(finished);
+  if (!keys) keys = inputLine_;
+  if (!keys) return;
+  keys->setFocus();
+  typingFocusGiven_ = keys != inputLine_;
+}
+
+// The first open field after the one at `after` (-1: from the start),
+// going round to the start; nullptr when none is open.
+TXRichEdit* TXPage::NextOpenField(int after) const {
+  const size_t n = typingFields_.size();
+  for (size_t k = 1; k <= n; ++k) {
+    TXRichEdit* f = typingFields_[(static_cast<size_t>(after + 1) + k - 1) % n];
+    if (!f->Finished && !f->isHidden() && f->isEnabled()) return f;
   }
-  if (inputLine_) {
-    inputLine_->show();
-    if (!typingFocusGiven_ && window()->isVisible()) inputLine_->setFocus();
-  }
+  return nullptr;
 }
 
 int TXPage::typingTaskOf(const TXRichEdit* field) const {
@@ -304,6 +324,7 @@ void TXPage::GapFinished(TXRichEdit* field, bool right) {
   }
   field->Finished = true;
   field->hide();
+  finishedField_ = task;  // the next open field takes the keys
   if (right) {
     QPointer<TXPage> self(this);
     CheckAllSolved();

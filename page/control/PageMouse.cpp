@@ -317,11 +317,9 @@ void TXPage::keyPressEvent(QKeyEvent* e) {
 void TXPage::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
   if (OnEnter) OnEnter(this);
-  // The first typing field takes the keys when it can (not while a block moves).
-  if (isVisible() && !typingFields_.empty() && !Dragging()) {
-    TXRichEdit* first = typingFields_.front();
-    if (!first->isHidden() && !first->Finished && first->isEnabled()) first->setFocus();
-  }
+  // The first open typing field takes the keys (not while a block moves).
+  if (isVisible() && !Dragging())
+    if (TXRichEdit* field = NextOpenField(-1)) field->setFocus();
 }
 
 void TXPage::focusOutEvent(QFocusEvent* e) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -56,6 +57,27 @@ TEST_F(PageExercisesTest, GapFieldCoversItsWordAndBecomesPlainTextWhenRight) {
   EXPECT_TRUE(commands.empty());
   page.SetColorBGR(0xFFFFFF);  // a later drawing does not bring the field back
   EXPECT_FALSE(f->isVisible());
+}
+
+// What a learner types goes to the widget that has the keys.
+void Type(const QString& keys) {
+  QWidget* target = QApplication::focusWidget();
+  ASSERT_TRUE(target);
+  QTest::keyClicks(target, keys);
+}
+
+TEST_F(PageExercisesTest, AFinishedFieldHandsTheKeysToTheNextOpenOne) {
+  Page("a.html",
+       "<p>My sister <a gap lsg=\"lives\">lives</a> here. We <a gap lsg=\"don't\">don't</a> know. "
+       "<edit coords=\"10,150,80,24\" lsg=\"home\"></p><input coords=10,200,150 name=\"name\">");
+  ASSERT_TRUE(Open("a.html"));
+  Type(u"lives\r"_qs);
+  Type(u"don't\r"_qs);  // the second gap, not the input line
+  EXPECT_TRUE(Field(1)->Finished);
+  Type(u"home\r"_qs);  // the field at its fixed place comes next in page order
+  EXPECT_TRUE(Field(2)->Finished);
+  Type(u"Anna"_qs);  // no open field is left: the input line
+  EXPECT_EQ(page.GetVariable("name"), "Anna");
 }
 
 TEST_F(PageExercisesTest, CompletionOnlyWhenTheLastFieldIsDone) {
