@@ -33,7 +33,9 @@ TXPage::TXPage(QWidget* parent)
                },
                [this](bool positive) { ShowReaction(positive, 1500); }}) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFocusPolicy(Qt::StrongFocus);
+  // A click on the page leaves the keys where they are (in a field the learner
+  // is typing in); the page takes them through Tab and when it asks for them.
+  setFocusPolicy(Qt::TabFocus);
   setMouseTracking(true);
   scrollBar_->hide();
   // A tile the animation changed in the buffer is shown where it is on screen.

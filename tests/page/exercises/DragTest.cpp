@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -129,6 +130,20 @@ TEST_F(DragTest, DragCursorOverBlocksAndSentencePartsHandOverLinks) {
   EXPECT_EQ(page.cursor().shape(), Qt::PointingHandCursor);
   MoveMouse(QPoint(790, 560));
   EXPECT_EQ(page.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(DragTest, TheFieldThatHadTheKeysGetsThemBackAfterADrop) {
+  OpenPage("<p>She <a gap lsg=\"lives\">lives</a>. We <a gap lsg=\"don't\">don't</a> sit on the <a drag>sofa</a>.</p>");
+  TXRichEdit* first = page.TypingFields()[0];
+  TXRichEdit* second = page.TypingFields()[1];
+  QTest::keyClicks(QApplication::focusWidget(), u"liv"_qs);
+  QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, 4));
+  QTest::keyClicks(QApplication::focusWidget(), u"do"_qs);
+  MouseDrag("sofa", Place("sofa").center());
+  ASSERT_EQ(dropped, std::vector<std::string>{"sofa"});
+  QTest::keyClicks(QApplication::focusWidget(), u"n't"_qs);
+  EXPECT_EQ(first->Text(), "liv");
+  EXPECT_EQ(second->Text(), "don't");
 }
 
 TEST_F(DragTest, AMovingBlockPassesOverTheTypingFields) {
