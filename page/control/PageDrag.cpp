@@ -37,7 +37,8 @@ void TXPage::clearDrag() {
 // After every layout: the places and their blocks (see TDragExercise::Place).
 void TXPage::placeDragExercise() { drag_.Place(layout_.DragPlaces, model_); }
 
-// Part of every full drawing: the blocks shuffled and laid out in the tray.
+// Part of every full drawing: the blocks in the tray (shuffled and laid out
+// at the first drawing of the page, where they lie at later ones).
 void TXPage::drawTray() {
   // A drawing ends a drag that was running; the buffer is new, so nothing of
   // the old one is put back, and the fields are shown at the drawing's end.

@@ -23,7 +23,7 @@ constexpr int kMostShuffledParts = 40;
 
 }  // namespace
 
-// Part of every full drawing: the parts shuffled anew and drawn.
+// Part of every full drawing: the parts drawn, shuffled at the first one.
 void TXPage::drawSentences() {
   if (buffer_.isNull()) return;
   const TFontBlock& block = model_.Slots.Sentence;
@@ -32,10 +32,13 @@ void TXPage::drawSentences() {
   QPainter page(&buffer_);
   drawSolvedWords(page);
   for (TSentenceTask& task : sentences_.Tasks()) {
-    const int n = static_cast<int>(task.Parts.size());
-    for (int j = 0; j < n; ++j) {
-      const int r = RandomInt(n);
-      if (r != j) std::swap(task.Parts[static_cast<size_t>(j)], task.Parts[static_cast<size_t>(r)]);
+    if (!task.Dealt) {
+      const int n = static_cast<int>(task.Parts.size());
+      for (int j = 0; j < n; ++j) {
+        const int r = RandomInt(n);
+        if (r != j) std::swap(task.Parts[static_cast<size_t>(j)], task.Parts[static_cast<size_t>(r)]);
+      }
+      task.Dealt = true;
     }
     page.fillRect(task.Rect, PageColor(model_, model_.Settings.ColorBGR));
     for (TSentencePart& p : task.Parts) {

@@ -8,6 +8,7 @@ void TDragExercise::Clear() {
   blocks_.clear();
   places_.clear();
   extraBlocksAdded_ = false;
+  dealt_ = false;
 }
 
 void TDragExercise::Place(const std::vector<TDragPlace>& laidOut, const TPageModel& model) {
@@ -34,6 +35,8 @@ void TDragExercise::Place(const std::vector<TDragPlace>& laidOut, const TPageMod
 
 void TDragExercise::ArrangeTray(int pageWidth, int blockHeight, const TPageModel& model,
                                 const std::function<int(int)>& random) {
+  if (dealt_) return;
+  dealt_ = true;
   const int n = static_cast<int>(blocks_.size());
   for (int i = 0; i < n; ++i) {
     const int r = random(n);

@@ -43,7 +43,8 @@ class TDragExercise {
   // each (laying out again adds none twice), and the extra blocks once.
   void Place(const std::vector<TDragPlace>& laidOut, const TPageModel& model);
   // The blocks shuffled (random(n) is 0 <= r < n) and given their rectangles
-  // in the tray of a page pageWidth wide.
+  // in the tray of a page pageWidth wide: once for a page, so that a later
+  // drawing finds every block where the learner left it.
   void ArrangeTray(int pageWidth, int blockHeight, const TPageModel& model, const std::function<int(int)>& random);
   // The element whose format the blocks are written in; -1 without places.
   int32_t FontElement() const { return places_.empty() ? -1 : places_.front().Element; }
@@ -69,6 +70,7 @@ class TDragExercise {
   std::vector<TDragBlock> blocks_;
   std::vector<TDragPlaceState> places_;
   bool extraBlocksAdded_ = false;
+  bool dealt_ = false;  // the tray is laid out
 };
 
 }  // namespace vyr

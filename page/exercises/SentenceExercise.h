@@ -26,6 +26,7 @@ struct TSentenceTask {
   std::string Correct;               // the parts in written order, joined by blanks
   std::vector<std::string> Written;  // the parts' texts in written order
   std::vector<TSentencePart> Parts;  // in their present order
+  bool Dealt = false;                // shuffled once; later drawings keep the order
 };
 
 class TSentenceExercise {

@@ -57,7 +57,7 @@ TEST_F(DragTest, BlocksInTheTrayOnePerPlaceAndTheExtraOnes) {
     EXPECT_FALSE(b.Face.isNull());
     EXPECT_EQ(b.Face.size(), b.Rect.size());
   }
-  page.DrawAgain();  // drawing again shuffles, adds no block
+  page.DrawAgain();  // drawing again adds no block
   EXPECT_EQ(page.DragBlocks().size(), 3u);
 }
 

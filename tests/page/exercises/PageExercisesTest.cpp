@@ -80,6 +80,41 @@ TEST_F(PageExercisesTest, AFinishedFieldHandsTheKeysToTheNextOpenOne) {
   EXPECT_EQ(page.GetVariable("name"), "Anna");
 }
 
+TEST_F(PageExercisesTest, SolvingOneExerciseKeepsTheStateOfTheOthers) {
+  page.resize(800, 572);
+  SetRandomSeed(7);
+  Page("a.html",
+       "<p>The <a gap lsg=\"cat\">cat</a> and the <a gap lsg=\"dog\">dog</a> sit on the <a drag>sofa</a> "
+       "in the <a drag>kitchen</a> near the <a drag>door</a>.</p><klotz falsch=\"garden\">"
+       "<satz teile=\"My brother / has got / a new / red / bike\" coords=20,200,600,28>");
+  ASSERT_TRUE(Open("a.html"));
+  // The state of the page: where each block lies, the sentence's order, what is typed.
+  const auto state = [&] {
+    std::string s;
+    for (const auto& b : page.DragBlocks())
+      s += b.Text + "@" + std::to_string(b.Rect.x()) + "," + std::to_string(b.Rect.y()) + " ";
+    for (const auto& p : page.SentenceTasks()[0].Parts) s += p.Text + "|";
+    return s + Field(1)->Text();
+  };
+  Field(1)->SetText("do");
+  const std::string before = state();
+  Answer(0, "cat");  // a solved gap lays the page out again
+  EXPECT_EQ(state(), before);
+  // a placed block leaves the others where they are
+  const auto& places = page.DragPlaceStates();
+  const auto sofa = std::find_if(places.begin(), places.end(), [](const auto& p) { return p.Text == "sofa"; });
+  const auto& blocks = page.DragBlocks();
+  const auto block = std::find_if(blocks.begin(), blocks.end(), [](const auto& b) { return b.Text == "sofa"; });
+  ASSERT_TRUE(sofa != places.end() && block != blocks.end());
+  const QPoint target = sofa->Rect.topLeft();
+  ASSERT_TRUE(page.StartDrag(block->Rect.left(), block->Rect.top()));
+  page.DragMove(target);
+  page.DragDrop();
+  std::string rest = before;
+  rest.erase(rest.find("sofa@"), rest.find(' ', rest.find("sofa@")) - rest.find("sofa@") + 1);
+  EXPECT_EQ(state(), rest);
+}
+
 TEST_F(PageExercisesTest, CompletionOnlyWhenTheLastFieldIsDone) {
   Page("a.html",
        "<a gap lsg=\"one\">__</a> <a gap lsg=\"two\">__</a> <edit coords=\"10,100,80,24\" lsg=\"three ; 3\">");
