@@ -33,11 +33,7 @@ void TXPage::drawSentences() {
   drawSolvedWords(page);
   for (TSentenceTask& task : sentences_.Tasks()) {
     if (!task.Dealt) {
-      const int n = static_cast<int>(task.Parts.size());
-      for (int j = 0; j < n; ++j) {
-        const int r = RandomInt(n);
-        if (r != j) std::swap(task.Parts[static_cast<size_t>(j)], task.Parts[static_cast<size_t>(r)]);
-      }
+      TSentenceExercise::Deal(task, [](int n) { return RandomInt(n); });
       task.Dealt = true;
     }
     page.fillRect(task.Rect, PageColor(model_, model_.Settings.ColorBGR));

@@ -47,6 +47,25 @@ void TSentenceExercise::Order(TSentenceTask& task) {
   }
 }
 
+void TSentenceExercise::Deal(TSentenceTask& task, const std::function<int(int)>& random) {
+  const int n = static_cast<int>(task.Parts.size());
+  const auto other = std::find_if(task.Parts.begin(), task.Parts.end(),
+                                  [&](const TSentencePart& p) { return p.Text != task.Parts.front().Text; });
+  if (other == task.Parts.end()) return;  // one part, or all alike: no other order
+  constexpr int kDeals = 20;
+  for (int deal = 0; deal < kDeals; ++deal) {
+    for (int j = 0; j < n; ++j) {
+      const int r = random(n);
+      if (r != j && r >= 0 && r < n) std::swap(task.Parts[static_cast<size_t>(j)], task.Parts[static_cast<size_t>(r)]);
+    }
+    if (!InOrder(task)) return;
+  }
+  // A generator that keeps dealing the same order: two unlike parts change places.
+  const auto unlike = std::find_if(task.Parts.begin(), task.Parts.end(),
+                                   [&](const TSentencePart& p) { return p.Text != task.Parts.front().Text; });
+  std::iter_swap(task.Parts.begin(), unlike);
+}
+
 TSentenceExercise::TPartRef TSentenceExercise::PartAt(QPoint at) const {
   for (size_t t = 0; t < tasks_.size(); ++t)
     for (size_t i = 0; i < tasks_[t].Parts.size(); ++i)

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ class TSentenceExercise {
   static bool InOrder(const TSentenceTask& task);
   // The parts put in their written order at once.
   static void Order(TSentenceTask& task);
+  // The parts shuffled for the learner (random(n) is 0 <= r < n), dealt
+  // again while they read the sentence, unless no other order exists (all
+  // parts alike): a sentence dealt solved could not be built.
+  static void Deal(TSentenceTask& task, const std::function<int(int)>& random);
 
   struct TPartRef {
     int Task = -1, Part = -1;

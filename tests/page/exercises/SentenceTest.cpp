@@ -59,6 +59,19 @@ TEST_F(SentenceTest, PartsPutInOrderBecomePlainWords) {
   EXPECT_GT(inked, 20);
 }
 
+TEST_F(SentenceTest, NoSentenceIsDealtInItsWrittenOrder) {
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    SetRandomSeed(seed);
+    Page("s.html",
+         "<satz teile=\"My brother / has got / a new bike\" coords=20,100,500,24>"
+         "<satz teile=\"so / so\" coords=20,200,500,24>");  // no other order: dealt as it is
+    ASSERT_TRUE(Open("s.html"));
+    ASSERT_EQ(page.SentenceTasks().size(), 2u);
+    EXPECT_NE(Order(0), "My brother has got a new bike") << "seed " << seed;
+    EXPECT_EQ(Order(1), "so so");
+  }
+}
+
 TEST_F(SentenceTest, ADropOutsideTheRowFliesBackAndChangesNothing) {
   SetRandomSeed(5);
   Page("s.html", "<satz teile=\"one / two / three / four\" coords=20,100,500,24>");
