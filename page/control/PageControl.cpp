@@ -183,6 +183,7 @@ void TXPage::drawBuffer() {
   showAction_ = std::move(result.ShowAction);
   showActionIsLink_ = result.ShowActionIsLink;
   gapPictures_ = std::move(result.GapPictures);
+  drawFieldAnswers();
   drawTray();
   drawSentences();
 }

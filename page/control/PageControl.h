@@ -28,6 +28,7 @@
 // Mouse input is off from the start of a page load until its end and while
 // an OnCommand handler runs; mouse input arriving meanwhile is dropped, not
 // kept for later.
+#include <QFont>
 #include <QImage>
 #include <QPointer>
 #include <QRect>
@@ -258,6 +259,9 @@ class TXPage : public QWidget {
   void showTypingFields();
   TXRichEdit* NextOpenField(int after) const;
   void gapReturned(TXRichEdit* field);
+  // A finished field at a fixed place leaves its answer where it stood.
+  void keepFieldAnswer(const TXRichEdit* field, bool right);
+  void drawFieldAnswers();
   // The element becomes a plain word: no typing task, no link.
   void makePlainWord(int32_t element);
   // Processes pending messages; false when this control was deleted or
@@ -333,8 +337,14 @@ class TXPage : public QWidget {
   QLineEdit* inputLine_ = nullptr;
   int widgetScroll_ = 0;  // the scroll position the page's widgets stand at
   std::vector<TGapPicture> gapPictures_;
-  bool typingFocusGiven_ = false;  // the latest full drawing focused a typing field
-  int finishedField_ = -1;         // the field finished just now, until the next drawing
+  struct TFieldAnswer {
+    std::string Text;
+    QRect Rect;  // where the field stood, page coordinates
+    QFont Font;
+  };
+  std::vector<TFieldAnswer> fieldAnswers_;  // drawn with the page in the gap colour
+  bool typingFocusGiven_ = false;           // the latest full drawing focused a typing field
+  int finishedField_ = -1;                  // the field finished just now, until the next drawing
   TDragExercise drag_;
   int dragBlock_ = -1;
   QPoint dragPos_{-1, -1};

@@ -156,6 +156,7 @@ void TXPage::clearExercises() {
     inputLine_ = nullptr;
   }
   gapPictures_.clear();
+  fieldAnswers_.clear();
   typingFocusGiven_ = false;
 }
 
@@ -325,6 +326,7 @@ void TXPage::GapFinished(TXRichEdit* field, bool right) {
   field->Finished = true;
   field->hide();
   finishedField_ = task;  // the next open field takes the keys
+  if (field->Element < 0) keepFieldAnswer(field, right);
   if (right) {
     QPointer<TXPage> self(this);
     CheckAllSolved();
@@ -332,6 +334,30 @@ void TXPage::GapFinished(TXRichEdit* field, bool right) {
   }
   makePlainWord(field->Element);  // drawn in the gap colour from now on
   layoutAndDraw();
+}
+
+// A gap's word stays in the text once the gap is done; a field at a fixed
+// place keeps what it holds in the same way: the answer, or the solution
+// when the learner gave up.
+void TXPage::keepFieldAnswer(const TXRichEdit* field, bool right) {
+  std::string text = right ? field->Text() : std::string();
+  if (!right && !field->Lsg().empty()) text = field->Lsg().front();
+  if (text.empty()) return;
+  fieldAnswers_.push_back({text, field->geometry().translated(0, widgetScroll_), field->font()});
+}
+
+// Part of every full drawing: the answers of finished fields, for look-up too.
+void TXPage::drawFieldAnswers() {
+  if (fieldAnswers_.empty() || buffer_.isNull()) return;
+  QPainter p(&buffer_);
+  p.setPen(PageColor(model_, model_.Settings.GapColor));
+  for (const TFieldAnswer& a : fieldAnswers_) {
+    p.setFont(a.Font);
+    const QString text = ToUnicode(a.Text);
+    const QRect drawn = p.boundingRect(a.Rect, Qt::AlignCenter, text);
+    p.drawText(a.Rect, Qt::AlignCenter, text);
+    words_.Add(a.Text, TPageRect{drawn.left(), drawn.top(), drawn.right(), drawn.bottom()}, false);
+  }
 }
 
 void TXPage::makePlainWord(int32_t element) {

@@ -115,6 +115,26 @@ TEST_F(PageExercisesTest, SolvingOneExerciseKeepsTheStateOfTheOthers) {
   EXPECT_EQ(state(), rest);
 }
 
+TEST_F(PageExercisesTest, AFinishedFieldAtAFixedPlaceLeavesItsAnswerInTheGapColour) {
+  Page("a.html",
+       "<body bgcolor=#ffffff gap=#008000>Wie heißt Haus? <edit coords=\"40,60,120,24\" lsg=\"house; home\">"
+       " <edit coords=\"40,120,120,24\" lsg=\"kitchen\">");
+  ASSERT_TRUE(Open("a.html"));
+  Answer(0, "home");
+  Answer(1, "");     // given up: the solution stands there
+  page.DrawAgain();  // and stays at later drawings
+  TWordList words = page.WordList();
+  const std::string* right = words.Find(100, 72);
+  const std::string* given = words.Find(100, 132);
+  ASSERT_TRUE(right && given);
+  EXPECT_EQ(*right, "home");
+  EXPECT_EQ(*given, "kitchen");
+  int green = 0;
+  for (int y = 60; y < 84; ++y)
+    for (int x = 40; x < 160; ++x) green += page.Buffer().pixelColor(x, y) == QColor(0, 0x80, 0);
+  EXPECT_GT(green, 10);
+}
+
 TEST_F(PageExercisesTest, CompletionOnlyWhenTheLastFieldIsDone) {
   Page("a.html",
        "<a gap lsg=\"one\">__</a> <a gap lsg=\"two\">__</a> <edit coords=\"10,100,80,24\" lsg=\"three ; 3\">");
