@@ -104,6 +104,48 @@ std::vector<TBadLink> CheckLinks(const TPageModel& model, const TLinkResolver& r
   return check.Result();
 }
 
+namespace {
+
+// A colour as drawn: the markers of the page's text and link colours resolved.
+int32_t Drawn(const TPageModel& m, int32_t colour) {
+  if (colour == kPageTextColor) return m.Settings.ColorTXT;
+  if (colour == kPageLinkColor) return m.Settings.LinkColor;
+  return colour;
+}
+
+// What lies under a point of the page: the last filled box over it, or the page.
+int32_t BackgroundAt(const TPageModel& m, int32_t x, int32_t y) {
+  for (auto box = m.Boxes.rbegin(); box != m.Boxes.rend(); ++box)
+    if (box->Filled && x >= box->Left && x < box->Left + box->Width && y >= box->Top && y < box->Top + box->Height)
+      return box->FillColor;
+  return m.Settings.ColorBGR;
+}
+
+}  // namespace
+
+std::string FirstHiddenSolvedWord(const TPageModel& model) {
+  const auto& tasks = model.TippAufgaben;
+  // A gap's word keeps the colour it was read in; text in a filled box lies on the box.
+  for (const TXText& e : model.Elements) {
+    const tHTML_format& f = e.Format;
+    if (f.TaskIndex < 0 || static_cast<size_t>(f.TaskIndex) >= tasks.size() || e.Text.empty() || e.Text == " ")
+      continue;
+    if (!tasks[static_cast<size_t>(f.TaskIndex)].Reaction.empty()) continue;  // the owner moves on
+    const bool inFilledBox = f.BoxIndex >= 0 && static_cast<size_t>(f.BoxIndex) < model.Boxes.size() &&
+                             model.Boxes[static_cast<size_t>(f.BoxIndex)].Filled;
+    const int32_t under =
+        inFilledBox ? model.Boxes[static_cast<size_t>(f.BoxIndex)].FillColor : model.Settings.ColorBGR;
+    if (Drawn(model, f.Color) == Drawn(model, under)) return e.Text;
+  }
+  // A field at a fixed place leaves its answer in the page's gap colour.
+  for (const TTippAufgabe& t : tasks) {
+    if (!t.IsEdit || !t.Reaction.empty() || t.Lsg.empty()) continue;
+    if (Drawn(model, model.Settings.GapColor) == Drawn(model, BackgroundAt(model, t.Left + 1, t.Top + 1)))
+      return t.Lsg.front();
+  }
+  return {};
+}
+
 std::string FirstBadLink(const TPageModel& model, const TLinkResolver& resolve) {
   std::vector<TBadLink> bad = CheckLinks(model, resolve);
   return bad.empty() ? std::string() : bad.front().Name;

@@ -27,4 +27,9 @@ std::vector<TBadLink> CheckLinks(const TPageModel& model, const TLinkResolver& r
 // The name of the first bad link, or "" when every link is good.
 std::string FirstBadLink(const TPageModel& model, const TLinkResolver& resolve = {});
 
+// A typing gap or field whose word, once done, would be drawn in the colour
+// under it (the page's gap colour, white unless <BODY GAP> sets one, on a
+// white page): the first such word, or "" when every solved word shows.
+std::string FirstHiddenSolvedWord(const TPageModel& model);
+
 }  // namespace vyr

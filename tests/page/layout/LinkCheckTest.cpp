@@ -63,6 +63,27 @@ TEST_F(LinkCheckTest, BadLinksWithTheirTargets) {
   EXPECT_EQ(FirstBadLink(model), "kasten.htx");
 }
 
+TEST_F(LinkCheckTest, SolvedWordsDrawnInTheColourUnderThem) {
+  struct Case {
+    const char* markup;
+    const char* hidden;
+  };
+  for (const Case& c : {
+           Case{"<a gap lsg=\"house\">house</a>", "house"},  // white on a white page
+           Case{"<body gap=#008000><a gap lsg=\"house\">house</a>", ""},
+           Case{"<a gap lsg=\"house\">house</a><body gap=#008000>", "house"},  // read after the gap
+           Case{"<body bgcolor=#000080 gap=#000080 text=#ffffff><a gap lsg=\"x\">sea</a>", "sea"},
+           Case{"<box coords=0,0,300,100 color=#ffff00><a gap lsg=\"x\">sun</a>", ""},  // on the box
+           Case{"<a gap lsg=\"x\" reaction=\"vokabel\">word</a>", ""},                  // reported, never shown
+           Case{"<edit coords=10,10,80,20 lsg=\"home; house\">", "home"},
+           Case{"<body gap=#c00000><edit coords=10,10,80,20 lsg=\"home\">", ""},
+       }) {
+    model = TPageModel();
+    Check(c.markup);
+    EXPECT_EQ(FirstHiddenSolvedWord(model), c.hidden) << c.markup;
+  }
+}
+
 TEST_F(LinkCheckTest, EmptyNameIsReported) {
   Check("text");
   model.LinkNames.Areas.push_back({model.LinkNames.Add(""), -1, {0, 0, 5, 5}, false});
