@@ -390,5 +390,32 @@ TEST_F(LoaderTest, DemoCourseExerciseHasThreeTasksAnIncludeAndAnAlias) {
   EXPECT_NE(text.find("Küche"), std::string::npos);
 }
 
+// Every access key a demo page names in its text is in its key list.
+TEST_F(LoaderTest, DemoCoursePagesHaveTheAccessKeysTheyName) {
+  struct Case {
+    const char* page;
+    const char* key;
+    const char* target;
+  };
+  for (const Case& c : {Case{"navigation.htx", "s", "#start"}, Case{"navigation.htx", "z", "-"},
+                        Case{"bye.htx", "\x1B",
+                             "\xA7"
+                             "end"}}) {
+    const std::string source = CourseSource((std::string("hvyr/") + c.page).c_str());
+    ASSERT_FALSE(source.empty()) << c.page;
+    Page(c.page, source);
+    ASSERT_TRUE(loader.SetXFile(c.page));
+    EXPECT_EQ(model.Keys.Get(c.key), c.target) << c.page << " " << c.key;
+  }
+  // A flashing link's colour does not make the links after it flash.
+  Page("navigation.htx", CourseSource("hvyr/navigation.htx"));
+  ASSERT_TRUE(loader.SetXFile("navigation.htx"));
+  for (const TXText& e : model.Elements) {
+    if (e.Text == "Seitenbau" || e.Text == "Maustaste") {
+      EXPECT_FALSE(e.Format.Flash) << e.Text;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vyr
