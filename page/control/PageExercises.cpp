@@ -241,7 +241,8 @@ void TXPage::placeTypingFields() {
 //    (from the start again past the last one);
 //  - otherwise to the open field or the input line that has them (the
 //    learner chose it), or to the first open field;
-//  - to the input line when no field is open.
+//  - to the input line when no field is open, else to the page itself when
+//    it has access keys.
 void TXPage::showTypingFields() {
   for (tXColorButton* b : pageButtons_) b->show();
   typingFocusGiven_ = false;
@@ -264,9 +265,11 @@ void TXPage::showTypingFields() {
   else if (finished < 0 && holder && holder == inputLine_) keys = holder;
   else keys = NextOpenField(finished);
   if (!keys) keys = inputLine_;
+  // Without a field to type in, a page with access keys takes the keys itself.
+  if (!keys && !model_.Keys.empty() && isVisible()) keys = this;
   if (!keys) return;
   keys->setFocus();
-  typingFocusGiven_ = keys != inputLine_;
+  typingFocusGiven_ = keys != inputLine_ && keys != this;
 }
 
 // The first open field after the one at `after` (-1: from the start),

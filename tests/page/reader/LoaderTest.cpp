@@ -397,7 +397,9 @@ TEST_F(LoaderTest, DemoCoursePagesHaveTheAccessKeysTheyName) {
     const char* key;
     const char* target;
   };
-  for (const Case& c : {Case{"navigation.htx", "s", "#start"}, Case{"navigation.htx", "z", "-"},
+  for (const Case& c : {Case{"main.htx", "1", "markup.htx"}, Case{"main.htx", "5", "uebungen.htx"},
+                        Case{"main.htx", "7", "EX PICK=4 FILE=auswahl.vyr WEITER=main.htx"},
+                        Case{"navigation.htx", "s", "#start"}, Case{"navigation.htx", "z", "-"},
                         Case{"bye.htx", "\x1B",
                              "\xA7"
                              "end"}}) {
