@@ -50,15 +50,18 @@ THintsAndNotes::THintsAndNotes(QWidget* page) : page_(page), hintTimer_(new QTim
 void THintsAndNotes::ScheduleHint(const std::string& text) {
   hintText_ = text;
   CloseHint();
+  if (NoteShowing(text)) return;  // the note says it already
   hintTimer_->start(kHintDelay);
 }
+
+bool THintsAndNotes::NoteShowing(const std::string& text) const { return NoteShown() && noteText_ == text; }
 
 void THintsAndNotes::HintTimerFired() {
   if (hint_ && hint_->isVisible()) {
     CloseHint();
     return;
   }
-  if (hintText_.empty()) return;
+  if (hintText_.empty() || NoteShowing(hintText_)) return;
   if (!hint_) {
     hint_ = new QLabel(page_, Qt::ToolTip);
     hint_->setWordWrap(true);
@@ -71,6 +74,8 @@ void THintsAndNotes::HintTimerFired() {
   hint_->show();
   hintTimer_->start(kHintShown);
 }
+
+bool THintsAndNotes::HintScheduled() const { return hintTimer_->isActive() && !(hint_ && hint_->isVisible()); }
 
 void THintsAndNotes::CloseHint() {
   hintTimer_->stop();
@@ -92,6 +97,7 @@ void THintsAndNotes::ShowNote(const std::string& note, const QRect& on, int text
     return;
   }
   noteText_ = note;
+  CloseHint();  // the hint of the link that opened the note would cover it
   page_->setFocus();
   if (!note_) {
     note_ = new TNoteLabel(page_);

@@ -29,6 +29,8 @@ class THintsAndNotes : public QObject {
   // Closes the hint and forgets its text (a new page).
   void ForgetHint();
   const QLabel* HintWindow() const { return hint_; }
+  // Whether a hint waits to be shown.
+  bool HintScheduled() const;
 
   // --- the note
   // Opens the note under a rectangle of the window (beside it where the
@@ -46,6 +48,8 @@ class THintsAndNotes : public QObject {
 
  private:
   void HintTimerFired();
+  // Whether the note shows this text.
+  bool NoteShowing(const std::string& text) const;
 
   QWidget* page_;
   QTimer* hintTimer_;

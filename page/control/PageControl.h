@@ -131,6 +131,7 @@ class TXPage : public QWidget {
   // The shown note label and hint (nullptr before the first one).
   const QLabel* NoteLabel() const { return tips_.NoteLabel(); }
   const QLabel* HintWindow() const { return tips_.HintWindow(); }
+  bool HintScheduled() const { return tips_.HintScheduled(); }
   // The target a hovered link reported last (OnAnkerChange).
   const std::string& LastAnker() const { return lastTarget_; }
   // Areas of the link areas shown in their mouse-over look.

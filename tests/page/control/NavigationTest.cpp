@@ -137,6 +137,21 @@ TEST_F(NavigationTest, HoverChangesCursorLookAndReportsTheLink) {
   EXPECT_EQ(page.HintWindow()->text(), u"Zur Seite C"_qs);
 }
 
+TEST_F(NavigationTest, AnOpenNoteShowsNoHintWithItsText) {
+  Page("a.html", "Ein Klick auf <a href=\"@Sagt man nur bei der ersten Begegnung.\">How do you do?</a> hier.");
+  ASSERT_TRUE(Open("a.html"));
+  const QPoint link = At("%@Sagt man nur bei der ersten Begegnung.");
+  QTest::mouseMove(&page, link);
+  ASSERT_TRUE(WaitFor([&] { return page.HintWindow() && page.HintWindow()->isVisible(); }));
+  QTest::mouseClick(&page, Qt::LeftButton, {}, link);
+  ASSERT_TRUE(page.NoteLabel() && page.NoteLabel()->isVisible());
+  EXPECT_FALSE(page.HintWindow()->isVisible());
+  // Resting on the link again while the note is open brings no hint.
+  QTest::mouseMove(&page, QPoint(390, 290));
+  QTest::mouseMove(&page, link);
+  EXPECT_FALSE(page.HintScheduled());
+}
+
 TEST_F(NavigationTest, DragTargetPageHandsHintsToTheOwner) {
   Page("a.html", "<box coords=300,200,80,60 dest></box><a href=\"b.html@Hier ablegen\">Ziel</a>");
   ASSERT_TRUE(Open("a.html"));
