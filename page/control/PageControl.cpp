@@ -76,6 +76,10 @@ bool TXPage::Load(const std::function<bool()>& load) {
   // Off until the step after the load turns it on again; a load that read
   // nothing turns it on here.
   mouseEnabled_ = false;
+  // Coordinates in the markup count from this control's size (a pop-up page
+  // is read at its own size before its first layout).
+  model_.ClientWidth = width();
+  model_.ClientHeight = height();
   const bool ok = load();
   if (!ok) mouseEnabled_ = true;
   return ok;

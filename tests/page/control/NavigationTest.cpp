@@ -278,6 +278,29 @@ TEST_F(NavigationTest, PopupShowsTogglesAndHidesOnOuterClick) {
   EXPECT_FALSE(popup->isVisible());
 }
 
+TEST_F(NavigationTest, PopupWrapsItsTextTheSameWayTheFirstTimeAndLater) {
+  Page("a.html", "Text");
+  ASSERT_TRUE(Open("a.html"));
+  const std::string markup =
+      "<body bgcolor=#ffffe1><font size=1><box coords=10,10,-10,-10 >das Haus; siehe auch home und flat, "
+      "das Heim, die Wohnung und das Zuhause";
+  // The widest right edge of the pop-up's words: inside its box, 200 - 10 pixels.
+  const auto right = [&] {
+    const TXPage* popup = page.PopupPage();
+    int most = 0;
+    for (size_t i = 0; i < popup->Layout().Elements.size(); ++i)
+      if (popup->Model().Elements[i].Kind == ekWord)
+        most = std::max(most, popup->Layout().Elements[i].X + popup->Layout().Elements[i].Width);
+    return most;
+  };
+  page.ShowPopupPage("house", 20, 20, 200, 60, markup);
+  const int first = right();
+  page.ShowPopupPage("house", 20, 20, 200, 60, markup);  // hidden
+  page.ShowPopupPage("house", 20, 20, 200, 60, markup);
+  EXPECT_LE(first, 190);
+  EXPECT_EQ(right(), first);
+}
+
 TEST_F(NavigationTest, PopupBesideTheRightClick) {
   Page("a.html", "Text");
   ASSERT_TRUE(Open("a.html"));
