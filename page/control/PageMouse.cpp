@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "page/control/PageControl.h"
@@ -29,6 +30,20 @@ bool IsRealLink(const std::string& target) { return !target.empty() && target !=
 QRgb Mix(QRgb from, QRgb to, int t /* 0..256 */) {
   auto ch = [t](int a, int b) { return a + (b - a) * t / 256; };
   return qRgb(ch(qRed(from), qRed(to)), ch(qGreen(from), qGreen(to)), ch(qBlue(from), qBlue(to)));
+}
+
+// The keys every reader expects move a page taller than the window as its
+// scroll bar does (the fields on the page keep these keys for themselves).
+QAbstractSlider::SliderAction ScrollAction(int key) {
+  switch (key) {
+    case Qt::Key_Up: return QAbstractSlider::SliderSingleStepSub;
+    case Qt::Key_Down: return QAbstractSlider::SliderSingleStepAdd;
+    case Qt::Key_PageUp: return QAbstractSlider::SliderPageStepSub;
+    case Qt::Key_PageDown: return QAbstractSlider::SliderPageStepAdd;
+    case Qt::Key_Home: return QAbstractSlider::SliderToMinimum;
+    case Qt::Key_End: return QAbstractSlider::SliderToMaximum;
+    default: return QAbstractSlider::SliderNoAction;
+  }
 }
 
 }  // namespace
@@ -296,6 +311,10 @@ bool TXPage::focusNextPrevChild(bool next) { return hasFocus() ? false : QWidget
 
 void TXPage::keyPressEvent(QKeyEvent* e) {
   if (OnKeyDown) OnKeyDown(this, e->key(), e->modifiers());
+  if (const auto action = ScrollAction(e->key()); action != QAbstractSlider::SliderNoAction) {
+    if (scrollBar_->isVisible()) scrollBar_->triggerAction(action);
+    return;
+  }
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
     if (model_.Settings.EnterLink.empty()) return;
     const std::string target = model_.Settings.EnterLink;

@@ -164,6 +164,26 @@ TEST_F(NavigationTest, DragTargetPageHandsHintsToTheOwner) {
   EXPECT_TRUE(page.HintWindow() == nullptr || !page.HintWindow()->isVisible());
 }
 
+TEST_F(NavigationTest, ReadingKeysScrollATallPage) {
+  std::string body;
+  for (int i = 0; i < 80; ++i) body += "Zeile<br>";
+  Page("a.html", body);
+  ASSERT_TRUE(Open("a.html"));
+  const TScrollBar& bar = page.Layout().ScrollBar;
+  ASSERT_TRUE(bar.Visible);
+  struct Case {
+    Qt::Key key;
+    int from, to;
+  };
+  for (const Case& c : {Case{Qt::Key_Down, 100, 105}, Case{Qt::Key_Up, 100, 95}, Case{Qt::Key_PageDown, 100, 384},
+                        Case{Qt::Key_PageUp, 300, 16}, Case{Qt::Key_End, 100, bar.Max}, Case{Qt::Key_Home, 100, 0},
+                        Case{Qt::Key_Up, 2, 0}, Case{Qt::Key_PageDown, bar.Max - 1, bar.Max}}) {
+    page.SetScrollPos(c.from);
+    QTest::keyClick(&page, c.key);
+    EXPECT_EQ(page.ScrollPos(), c.to) << c.key << " from " << c.from;
+  }
+}
+
 TEST_F(NavigationTest, AccessKeysEnterLinkAndClickAnywhere) {
   Page("a.html", "<a href=\"b.html\" key=b>B</a> <a href=\"c.html\" return>C</a>");
   ASSERT_TRUE(Open("a.html"));
