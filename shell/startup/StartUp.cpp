@@ -219,6 +219,10 @@ bool StartUp(const TStartUpSteps& steps, const TStartUpOptions& options) {
   Run(steps.createDictionary);
   if (!options.editor) Run(steps.createSuperOptions);
   Run(steps.createUserBaseAndLogin);
+  // Nobody logged in: the display settings saved for "Anonym" at the last
+  // shutdown (the backdrop stays black when none are saved).
+  if (!options.editor && env.userName.empty() && TRegistry::CurrentUser().ValueExists(UserSettingsKey(), "Hintergrund"))
+    ReadUserSettings();
   if (options.editor) {
     // The editor logs nobody in: only the own recordings of "Anonym".
     const auto own = TRegistry::CurrentUser().ReadString(UserSettingsKey(), "Eigene Waves");

@@ -14,6 +14,7 @@
 #include "shell/startup/SettingsKey.h"
 #include "shell/startup/SharedObjects.h"
 #include "shell/startup/StartUp.h"
+#include "shell/startup/UserSettings.h"
 #include "shell/window/Backdrop.h"
 #include "shell/window/PageCodes.h"
 #include "text/Case.h"
@@ -230,6 +231,9 @@ void TMain::Beenden() {
   if (flags) Step([flags] { SaveDirectories(flags); });
   Env().extensions.clear();
   Step(s.releaseRecordings);
+  // The backdrop's colour and the window mode belong to the user (or to
+  // "Anonym"): saved while the user is still logged in.
+  Step(SaveUserDisplaySettings);
   // The user's logout saves the superlearning options with the user data,
   // and the options read the music player's volume: the user goes first,
   // then the options, then the music player.

@@ -86,6 +86,26 @@ TEST_F(MainWindowTest, ClosingGoesThroughTheFarewellPage) {
   EXPECT_FALSE(main.isVisible());
 }
 
+TEST_F(MainWindowTest, ARestartShowsTheBackdropColourAndModeChosenBefore) {
+  ASSERT_TRUE(start());
+  {
+    TMain main;
+    EXPECT_EQ(main.Backdrop()->Colour(), 0);           // nothing chosen yet: black
+    main.Backdrop()->Menu()->actions()[5]->trigger();  // "Hellgrau"
+    QTest::keyClick(main.XPage(), Qt::Key_F5);         // window mode
+    main.PageCommand("end");                           // the farewell page
+    main.PageCommand("end");
+    ASSERT_TRUE(main.ShuttingDown());
+  }
+  // The next run of the program.
+  TRegistry::Reload();
+  ResetEnvironment();
+  ASSERT_TRUE(start());
+  TMain main;
+  EXPECT_EQ(main.Backdrop()->Colour(), 0xC0C0C0);
+  EXPECT_TRUE(Env().windowMode);
+}
+
 TEST_F(MainWindowTest, WithoutAFarewellPageTheProgramStillCloses) {
   for (const char* bye : {"", "broken"}) {
     SetUp();
