@@ -221,10 +221,6 @@ void TXPage::SetScrollPos(int pos) {
 
 void TXPage::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  if (!reactionFrame_.isNull()) {
-    p.drawImage(0, 0, reactionFrame_);
-    return;
-  }
   const int visibleWidth = width() - (scrollBar_->isVisible() ? kScrollBarWidth + 1 : 0);
   const QRect visible(0, 0, visibleWidth, height());
   const QRect target = e->rect().intersected(visible);

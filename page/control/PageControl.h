@@ -372,7 +372,7 @@ class TXPage : public QWidget {
   int dragTask_ = -1, dragPart_ = -1;     // the sentence part picked up
   bool partSnapped_ = false;
   TMultipleChoiceExercise choice_;  // the page's multiple-choice question
-  QImage reactionFrame_;            // shown instead of the page while the reaction runs
+  QImage reactionFrame_;            // shown over the page while the reaction runs
   int reactionPointSize_ = 0;
   QString reactionText_;
 };

@@ -92,6 +92,24 @@ class TInputLineEdit : public QLineEdit {
   bool upper_, lower_;
 };
 
+// Lies over the whole page, its fields, buttons, input line and notes
+// included, while the reaction plays, and shows its frames.
+class TReactionCover : public QWidget {
+ public:
+  TReactionCover(QWidget* page, const QImage& frame) : QWidget(page), frame_(frame) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(page->rect());
+    raise();
+    show();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, frame_); }
+
+ private:
+  const QImage& frame_;
+};
+
 }  // namespace
 
 void TXPage::createInputLine() {
@@ -444,6 +462,10 @@ void TXPage::ShowReaction(bool positive, int milliseconds) {
   QPointF pos((w - fm.horizontalAdvance(reactionText_)) / 2, (h - fm.height()) / 2);
 
   ReactionRunning = true;
+  tips_.CloseHint();
+  reactionFrame_ = QImage(w, h, QImage::Format_RGB32);
+  reactionFrame_.fill(Qt::black);
+  const QPointer<QWidget> cover = new TReactionCover(this, reactionFrame_);
   QImage frame(w, h, QImage::Format_RGB32);
   QElapsedTimer clock;
   clock.start();
@@ -470,10 +492,11 @@ void TXPage::ShowReaction(bool positive, int milliseconds) {
     }
     last = clock.elapsed();
     reactionFrame_ = frame;
-    repaint();
+    if (cover) cover->repaint();
     QCoreApplication::processEvents();
     if (!self) return;
   } while (clock.elapsed() < milliseconds);
+  delete cover;
   reactionFrame_ = QImage();
   ReactionRunning = false;
   update();

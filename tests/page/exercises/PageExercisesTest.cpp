@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 
@@ -197,6 +198,27 @@ TEST_F(PageExercisesTest, ReactionAnimationRunsAndEnds) {
   EXPECT_EQ(page.ReactionText(), u"Unglaublich!"_qs);
   EXPECT_EQ(page.ReactionPointSize(), 48);
   EXPECT_FALSE(page.ReactionRunning);
+}
+
+TEST_F(PageExercisesTest, TheReactionCoversThePagesWidgets) {
+  Page("a.html",
+       "<a gap lsg=\"one\">one</a> <input coords=10,100,150 name=\"x\">"
+       "<button coords=10,150,120,30 caption=\"Weiter\" href=\"b.html\">");
+  ASSERT_TRUE(Open("a.html"));
+  const std::vector<QWidget*> widgets{Field(0), page.InputLine(), page.PageButtons()[0]};
+  // Whether the widget (or a part of it) is what shows at its middle.
+  const auto seen = [&](QWidget* w) {
+    QWidget* top = page.childAt(w->geometry().center());
+    return top == w || w->isAncestorOf(top);
+  };
+  std::vector<bool> seenDuring;
+  QTimer::singleShot(0, &page, [&] {
+    for (QWidget* w : widgets) seenDuring.push_back(seen(w));
+  });
+  page.ShowReaction(true, 100);
+  EXPECT_EQ(seenDuring, std::vector<bool>(widgets.size(), false));
+  // Afterwards the page and its widgets are there as before.
+  for (QWidget* w : widgets) EXPECT_TRUE(seen(w));
 }
 
 TEST_F(PageExercisesTest, LongReactionTextStopsShrinkingAndEnds) {
