@@ -221,7 +221,8 @@ void TXPage::SetScrollPos(int pos) {
 
 void TXPage::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  const int visibleWidth = width() - (scrollBar_->isVisible() ? kScrollBarWidth + 1 : 0);
+  // Up to the bar: a column left unpainted beside it would show as a dark line.
+  const int visibleWidth = width() - (scrollBar_->isVisible() ? kScrollBarWidth : 0);
   const QRect visible(0, 0, visibleWidth, height());
   const QRect target = e->rect().intersected(visible);
   if (buffer_.isNull()) {

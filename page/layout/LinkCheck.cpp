@@ -1,6 +1,9 @@
 #include "page/layout/LinkCheck.h"
 
+#include <cstdlib>
+
 #include "page/layout/LinkName.h"
+#include "page/layout/PageLayout.h"
 #include "page/model/PageModel.h"
 #include "page/reader/PageValues.h"
 #include "page/sources/ContainerCall.h"
@@ -142,6 +145,28 @@ std::string FirstHiddenSolvedWord(const TPageModel& model) {
     if (!t.IsEdit || !t.Reaction.empty() || t.Lsg.empty()) continue;
     if (Drawn(model, model.Settings.GapColor) == Drawn(model, BackgroundAt(model, t.Left + 1, t.Top + 1)))
       return t.Lsg.front();
+  }
+  return {};
+}
+
+std::string FirstDrawnUnderScrollBar(const TPageModel& model, const TPageLayout& layout) {
+  if (!layout.ScrollBar.Visible) return {};
+  const int64_t bar = static_cast<int64_t>(model.ClientWidth) - kScrollBarWidth;
+  for (size_t i = 0; i < model.Boxes.size(); ++i) {
+    const TBox& b = model.Boxes[i];
+    const bool drawn = b.Filled || b.BorderWidth > 0;
+    // A box is drawn to its right edge plus its offset (the shadow of a 3D box).
+    const int64_t right = static_cast<int64_t>(b.Left) + b.Width + std::abs(static_cast<int64_t>(b.Offset));
+    if (drawn && right >= bar) return "Kasten " + std::to_string(i + 1);
+  }
+  int picture = 0;
+  for (size_t i = 0; i < model.Elements.size() && i < layout.Elements.size(); ++i) {
+    const TXText& x = model.Elements[i];
+    if (x.Kind != ekPicture) continue;
+    ++picture;
+    const TLayoutElement& e = layout.Elements[i];
+    const int64_t left = PictureLeft(x, e, ColumnWidthOf(x, layout.TextWidth));
+    if (e.Width > 0 && left + e.Width > bar) return "Bild " + std::to_string(picture);
   }
   return {};
 }

@@ -13,6 +13,7 @@
 namespace vyr {
 
 struct TPageModel;
+struct TPageLayout;
 
 struct TBadLink {
   std::string Name;    // the link as the page holds it (with its note); "(leeres Ziel)" for an empty one
@@ -31,5 +32,10 @@ std::string FirstBadLink(const TPageModel& model, const TLinkResolver& resolve =
 // under it (the page's gap colour, white unless <BODY GAP> sets one, on a
 // white page): the first such word, or "" when every solved word shows.
 std::string FirstHiddenSolvedWord(const TPageModel& model);
+
+// On a page taller than the window the scroll bar covers the right 16
+// pixels: the first box or picture drawn there ("Kasten 3", "Bild 2"), or
+// "" when nothing is. Text keeps out of it by its width.
+std::string FirstDrawnUnderScrollBar(const TPageModel& model, const TPageLayout& layout);
 
 }  // namespace vyr

@@ -3,7 +3,8 @@
 //   vyr-page dump FILE [options]        what the page reads as, as JSON (UTF-8)
 //   vyr-page dump --text MARKUP         the same for markup given on the command line
 //   vyr-page layout FILE [--width W]    the laid-out page as JSON
-//   vyr-page check FILE...              every bad link, solved words drawn unseen, every complaint
+//   vyr-page check FILE...              every bad link, solved words drawn unseen, what lies under
+//                                       the scroll bar, every complaint
 //   vyr-page render FILE -o OUT.png [--width W] [--height H] [--full]
 //
 // Options: --var NAME=VALUE (a page variable, repeatable), --cond NAME (a true
@@ -171,6 +172,12 @@ int Check(const TOptions& o) {
       for (const vyr::TBadLink& link : vyr::CheckLinks(model)) {
         std::printf("%s: Verweis \"%s\" -> %s\n", vyr::Cp1252ToUtf8(file).c_str(), vyr::Cp1252ToUtf8(link.Name).c_str(),
                     link.Target.empty() ? "(kein Ziel)" : vyr::Cp1252ToUtf8(link.Target).c_str());
+        ++bad;
+      }
+      if (const std::string item = vyr::FirstDrawnUnderScrollBar(model, layout); !item.empty()) {
+        const std::string text = file + ": " + item + " liegt unter der Bildlaufleiste (rechts " +
+                                 std::to_string(vyr::kScrollBarWidth) + " Pixel frei lassen)";
+        std::printf("%s\n", vyr::Cp1252ToUtf8(text).c_str());
         ++bad;
       }
       if (const std::string word = vyr::FirstHiddenSolvedWord(model); !word.empty()) {

@@ -184,6 +184,15 @@ TEST_F(NavigationTest, ReadingKeysScrollATallPage) {
   }
 }
 
+TEST_F(NavigationTest, ATallPageIsShownUpToItsScrollBar) {
+  Page("a.html", "<body bgcolor=#ffff00><box coords=10,2000,100,20>unten");
+  ASSERT_TRUE(Open("a.html"));
+  ASSERT_TRUE(page.Layout().ScrollBar.Visible);
+  const QImage shown = page.grab().toImage();
+  const int beside = page.width() - kScrollBarWidth - 1;  // the last column left of the bar
+  EXPECT_EQ(shown.pixelColor(beside, 100), QColor(255, 255, 0));
+}
+
 TEST_F(NavigationTest, AccessKeysEnterLinkAndClickAnywhere) {
   Page("a.html", "<a href=\"b.html\" key=b>B</a> <a href=\"c.html\" return>C</a>");
   ASSERT_TRUE(Open("a.html"));

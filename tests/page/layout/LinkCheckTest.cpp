@@ -84,6 +84,30 @@ TEST_F(LinkCheckTest, SolvedWordsDrawnInTheColourUnderThem) {
   }
 }
 
+TEST_F(LinkCheckTest, TallPagesDrawNothingUnderTheScrollBar) {
+  const std::string tall = "<box coords=10,2000,100,20>unten";
+  struct Case {
+    const char* markup;
+    const char* under;
+  };
+  for (const Case& c : {
+           Case{"<box coords=638,92,140,80 color=#ffff00>", ""},
+           Case{"<box coords=638,92,150,80 color=#ffff00>", "Kasten 1"},  // to 788: under the bar from 784
+           Case{"<box coords=14,10,770,50>", ""},                         // not drawn: neither filled nor framed
+           Case{"<box coords=10,10,100,20><box coords=638,92,140,80 shape=3d offset=6 bcolor=#000000 bwidth=2>",
+                "Kasten 2"},  // its shadow reaches under the bar
+           Case{"<box coords=700,10,80,30><img src=\"%90x30=x\">", "Bild 1"},
+       }) {
+    model = TPageModel();
+    model.onPictureRequest = [](const std::string&, QImage&) {};  // painted pictures stay white
+    Check(c.markup + tall);
+    EXPECT_EQ(FirstDrawnUnderScrollBar(model, layout), c.under) << c.markup;
+  }
+  model = TPageModel();
+  Check("<box coords=638,92,150,80 color=#ffff00>");  // a page that fits shows no bar
+  EXPECT_EQ(FirstDrawnUnderScrollBar(model, layout), "");
+}
+
 TEST_F(LinkCheckTest, EmptyNameIsReported) {
   Check("text");
   model.LinkNames.Areas.push_back({model.LinkNames.Add(""), -1, {0, 0, 5, 5}, false});
