@@ -324,9 +324,12 @@ void TReader::TagCheckBox(TAttributeCursor& a) {
   f_.CheckIndex = static_cast<int32_t>(m_.CheckBoxes.size() - 1);
   f_.LinkIndex = m_.LinkNames.Add("+" + name);
   f_.Flash = false;
+  // The box is drawn as a link; the text after it is no link and keeps its colour.
+  const int32_t colour = f_.Color;
   f_.Color = kPageLinkColor;
   Append(ekCheckBox);
   f_.LinkIndex = -1;
+  f_.Color = colour;
 }
 
 void TReader::TagButton(TAttributeCursor& a) {

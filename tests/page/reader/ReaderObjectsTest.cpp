@@ -114,7 +114,8 @@ TEST_F(ReaderTest, CheckBoxesAreLinksNamedAfterThem) {
   EXPECT_EQ(m.Elements[3].Format.CheckGap, 500);
   EXPECT_EQ(m.LinkNames.Names, (std::vector<std::string>{"+hund", "+katze", "+maus"}));
   EXPECT_EQ(Word("Hund").Format.LinkIndex, -1);
-  EXPECT_EQ(Word("Hund").Format.Color, kPageLinkColor);  // the colour stays
+  EXPECT_EQ(Word("Hund").Format.Color, kPageTextColor);   // no link: not in the link colour
+  EXPECT_EQ(m.Elements[0].Format.Color, kPageLinkColor);  // the box itself is drawn as a link
 }
 
 class Pictures : public ReaderTest {
