@@ -224,6 +224,8 @@ class TXPage : public QWidget {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   bool focusNextPrevChild(bool next) override;
+  // The page's own widgets (fields, buttons, input line) under the mouse.
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   // PageControl.cpp

@@ -135,6 +135,7 @@ void TXPage::createInputLine() {
     if (!name.empty()) model_.Variables.Set(name, t);
   };
   line->onEnter = [this] { inputLineEntered(); };
+  line->installEventFilter(this);
   inputLine_ = line;
 }
 
@@ -207,6 +208,7 @@ void TXPage::createExercises() {
     } else {
       f->OnReturn = [this](TXRichEdit* x) { gapReturned(x); };
     }
+    f->installEventFilter(this);  // its hint, and the page's hover goes out
     typingFields_.push_back(f);
   }
 
@@ -225,6 +227,7 @@ void TXPage::createExercises() {
     const std::string target = pb.Befehl;
     // The button belongs to the page: its target is followed once its click has returned.
     connect(b, &tXColorButton::OnClick, this, [this, b, target] { PostLink(target, b->geometry()); });
+    b->installEventFilter(this);
     pageButtons_.push_back(b);
   }
 }

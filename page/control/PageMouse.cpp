@@ -2,6 +2,7 @@
 // the mouse-over look of links, hints, hover sounds, the word look-up on a
 // right click, access keys and the Enter-key link.
 #include <QApplication>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -179,6 +180,25 @@ void TXPage::ReportLink(const TLinkHit& hit, const std::string& target) {
     return;
   }
   tips_.CloseHint();
+}
+
+// The mouse goes from the page straight onto one of its widgets: the page
+// gets no leave for that, so its hovered link or box button goes out here.
+// A typing field shows its hint as the page's links do.
+bool TXPage::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::Enter && MouseAccepted()) {
+    ClearHover();
+    reportedOnce_ = false;  // back on the page, the link under the mouse is reported again
+    tips_.CloseHint();
+    const auto field = std::find(typingFields_.begin(), typingFields_.end(), watched);
+    if (field != typingFields_.end() && !(*field)->Hint().empty()) {
+      tips_.SetHintPos(static_cast<QEnterEvent*>(e)->globalPosition().toPoint() + QPoint(12, 16));
+      tips_.ScheduleHint((*field)->Hint());
+    }
+  } else if (e->type() == QEvent::Leave) {
+    tips_.CloseHint();
+  }
+  return QWidget::eventFilter(watched, e);
 }
 
 void TXPage::leaveEvent(QEvent*) {

@@ -60,8 +60,6 @@ void TXRichEdit::SetBorder(bool on) {
   setLineWidth(1);
 }
 
-void TXRichEdit::SetHint(const std::string& hint) { setToolTip(ToUnicode(hint)); }
-
 std::string TXRichEdit::Text() const { return FromUnicode(toPlainText()); }
 
 void TXRichEdit::SetText(const std::string& text) {

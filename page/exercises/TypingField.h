@@ -33,7 +33,10 @@ class TXRichEdit : public QTextEdit {
   int Margin() const { return margin_; }
   void SetMargin(int pixels);
   void SetBorder(bool on);
-  void SetHint(const std::string& hint);
+  // The hint shown when the mouse rests on the field (the page shows it,
+  // like the hints of its links).
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint) { hint_ = hint; }
   // The text as Windows-1252; setting it shows it in black.
   std::string Text() const;
   void SetText(const std::string& text);
@@ -65,6 +68,7 @@ class TXRichEdit : public QTextEdit {
 
   std::vector<std::string> lsg_;
   std::string hilfe_;
+  std::string hint_;
   int margin_ = 2;
   int attempts_ = 0;
   std::string answer_;  // taken at the last key press

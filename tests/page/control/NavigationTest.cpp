@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 
+#include "page/widgets/ColorButton.h"
 #include "platform/core/Files.h"
 #include "tests/page/control/ControlFixture.h"
 
@@ -150,6 +151,18 @@ TEST_F(NavigationTest, AnOpenNoteShowsNoHintWithItsText) {
   QTest::mouseMove(&page, QPoint(390, 290));
   QTest::mouseMove(&page, link);
   EXPECT_FALSE(page.HintScheduled());
+}
+
+TEST_F(NavigationTest, ABoxButtonGoesOutWhenTheMouseMovesOntoAPageButton) {
+  Page("a.html",
+       "<box coords=20,20,120,40 href=\"b.html\" oncolor=#2060c0 offcolor=#404040>Kasten"
+       "<button coords=140,20,120,40 caption=\"Knopf\" href=\"c.html\">");
+  ASSERT_TRUE(Open("a.html"));
+  ASSERT_EQ(page.PageButtons().size(), 1u);
+  QTest::mouseMove(&page, QPoint(130, 40));
+  ASSERT_GE(page.HoverFirst(), 0);
+  QTest::mouseMove(page.PageButtons()[0], QPoint(5, 20));  // straight on, no move over the page between
+  EXPECT_EQ(page.HoverFirst(), -1);
 }
 
 TEST_F(NavigationTest, DragTargetPageHandsHintsToTheOwner) {

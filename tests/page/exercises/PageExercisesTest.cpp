@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -134,6 +135,19 @@ TEST_F(PageExercisesTest, AFinishedFieldAtAFixedPlaceLeavesItsAnswerInTheGapColo
   for (int y = 60; y < 84; ++y)
     for (int x = 40; x < 160; ++x) green += page.Buffer().pixelColor(x, y) == QColor(0, 0x80, 0);
   EXPECT_GT(green, 10);
+}
+
+TEST_F(PageExercisesTest, AFieldShowsItsTipUnderTheMouse) {
+  Page("a.html",
+       "<a gap lsg=\"lives\" tip=\"leben: 3. Person\">lives</a> "
+       "<edit coords=\"10,100,80,24\" lsg=\"house\" tip=\"Auf Englisch\">");
+  ASSERT_TRUE(Open("a.html"));
+  QTest::mouseMove(Field(0), QPoint(5, 5));
+  ASSERT_TRUE(WaitFor([&] { return page.HintWindow() && page.HintWindow()->isVisible(); }));
+  EXPECT_EQ(page.HintWindow()->text(), u"leben: 3. Person"_qs);
+  QTest::mouseMove(Field(1), QPoint(5, 5));
+  EXPECT_TRUE(
+      WaitFor([&] { return page.HintWindow()->isVisible() && page.HintWindow()->text() == u"Auf Englisch"_qs; }));
 }
 
 TEST_F(PageExercisesTest, CompletionOnlyWhenTheLastFieldIsDone) {

@@ -52,7 +52,7 @@ TEST_F(TypingFieldTest, DefaultsOfANewField) {
   EXPECT_EQ(field_->width(), 121);
   EXPECT_EQ(field_->height(), 21);
   EXPECT_EQ(field_->Margin(), 2);
-  EXPECT_EQ(field_->toolTip(), u"Hilfe mit F12!"_qs);
+  EXPECT_EQ(field_->Hint(), "Hilfe mit F12!");
   EXPECT_EQ(field_->Element, -1);
   EXPECT_FALSE(field_->Finished);
 }
