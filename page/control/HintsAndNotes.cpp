@@ -19,23 +19,40 @@ constexpr int kHintWidth = 120;   // widest hint text
 constexpr int kNoteWidth = 200;   // a note wraps at this width
 constexpr int kNotePadding = 8;
 
-// The note label: light yellow with a black frame, the text wrapped inside
-// 8 pixels of padding. It paints itself so that its size is exactly what
-// the text needs.
-class TNoteLabel : public QLabel {
+constexpr int kHintPadding = 3;  // the frame and two pixels
+
+// The hint and the note: a label on a light yellow field with a black frame
+// that paints its text itself, wrapped at the width it was sized for, so
+// that its size is exactly what the text needs (a QLabel sizes wrapped text
+// by its own taste and wraps a hint after a word or two).
+class TTextBox : public QLabel {
  public:
-  using QLabel::QLabel;
+  TTextBox(QWidget* parent, Qt::WindowFlags flags, int padding, const QColor& background)
+      : QLabel(parent, flags), padding_(padding), background_(background) {
+    setWordWrap(true);
+  }
+  // Shows the text wrapped at `width`, with the padding around it (a pixel
+  // to spare so that painting wraps it the same way).
+  void SetWrapped(const QString& text, int width) {
+    setText(text);
+    const QRect r = QFontMetrics(font()).boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
+    resize(r.width() + 2 * padding_ + 1, r.height() + 2 * padding_);
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0xFF, 0xFF, 0xE0));
+    p.fillRect(rect(), background_);
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setFont(font());
-    p.drawText(rect().adjusted(kNotePadding, kNotePadding, -kNotePadding, -kNotePadding),
+    p.drawText(rect().adjusted(padding_, padding_, -padding_, -padding_),
                Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text());
   }
+
+ private:
+  int padding_;
+  QColor background_;
 };
 
 }  // namespace
@@ -62,14 +79,8 @@ void THintsAndNotes::HintTimerFired() {
     return;
   }
   if (hintText_.empty() || NoteShowing(hintText_)) return;
-  if (!hint_) {
-    hint_ = new QLabel(page_, Qt::ToolTip);
-    hint_->setWordWrap(true);
-    hint_->setMaximumWidth(kHintWidth + 8);
-    hint_->setStyleSheet(u"QLabel { background: #ffffe1; color: black; border: 1px solid black; padding: 2px; }"_qs);
-  }
-  hint_->setText(ToUnicode(hintText_));
-  hint_->adjustSize();
+  if (!hint_) hint_ = new TTextBox(page_, Qt::ToolTip, kHintPadding, QColor(0xFF, 0xFF, 0xE1));
+  static_cast<TTextBox*>(hint_)->SetWrapped(ToUnicode(hintText_), kHintWidth);
   hint_->move(hintPos_);
   hint_->show();
   hintTimer_->start(kHintShown);
@@ -100,18 +111,11 @@ void THintsAndNotes::ShowNote(const std::string& note, const QRect& on, int text
   CloseHint();  // the hint of the link that opened the note would cover it
   page_->setFocus();
   if (!note_) {
-    note_ = new TNoteLabel(page_);
-    note_->setWordWrap(true);
+    note_ = new TTextBox(page_, {}, kNotePadding, QColor(0xFF, 0xFF, 0xE0));
     note_->installEventFilter(this);
   }
-  const QString text = ToUnicode(note);
-  // The text wrapped at the note width, with the padding around it (a pixel
-  // to spare so that painting wraps it the same way).
-  const QRect textRect =
-      QFontMetrics(note_->font()).boundingRect(QRect(0, 0, kNoteWidth, 100000), Qt::TextWordWrap, text);
-  note_->setText(text);
-  const QSize size(textRect.width() + 2 * kNotePadding + 1, textRect.height() + 2 * kNotePadding);
-  note_->resize(size);
+  static_cast<TTextBox*>(note_)->SetWrapped(ToUnicode(note), kNoteWidth);
+  const QSize size = note_->size();
   int x = on.left() + 8, y = on.bottom() + 8;
   if (x + size.width() > page_->width() - 8) x = textWidth - size.width() - 24;
   if (y + size.height() > page_->height() - 24) y = on.top() - 8 - size.height();

@@ -2,12 +2,15 @@
 // image maps, boxes and HOT areas, both buttons, the look-up, hover, hints,
 // access keys, the Enter link, click-anywhere, history, timed jumps and the
 // pop-up page.
+#include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 
 #include "page/widgets/ColorButton.h"
 #include "platform/core/Files.h"
 #include "tests/page/control/ControlFixture.h"
+#include "text/Cp1252.h"
 
 namespace vyr::test {
 namespace {
@@ -163,6 +166,23 @@ TEST_F(NavigationTest, ABoxButtonGoesOutWhenTheMouseMovesOntoAPageButton) {
   ASSERT_GE(page.HoverFirst(), 0);
   QTest::mouseMove(page.PageButtons()[0], QPoint(5, 20));  // straight on, no move over the page between
   EXPECT_EQ(page.HoverFirst(), -1);
+}
+
+TEST_F(NavigationTest, HintsUseTheirWholeWidthBeforeTheyWrap) {
+  // One line when the text fits into the hint's 120 pixels, several lines no wider than that.
+  const QFontMetrics fm(QApplication::font("QLabel"));
+  const std::string shortText = "Die Seitensprache", longText = "Die Seitensprache im Überblick mit allen Tags";
+  ASSERT_LE(fm.horizontalAdvance(ToUnicode(shortText)), 120);
+  Page("a.html", "<a href=\"b.html@" + shortText + "\">B</a> <a href=\"c.html@" + longText + "\">C</a>");
+  ASSERT_TRUE(Open("a.html"));
+  QTest::mouseMove(&page, At("b.html@" + shortText));
+  ASSERT_TRUE(WaitFor([&] { return page.HintWindow() && page.HintWindow()->isVisible(); }));
+  EXPECT_LT(page.HintWindow()->height(), 2 * fm.lineSpacing());
+  QTest::mouseMove(&page, At("c.html@" + longText));
+  ASSERT_TRUE(
+      WaitFor([&] { return page.HintWindow()->isVisible() && page.HintWindow()->text() == ToUnicode(longText); }));
+  EXPECT_LE(page.HintWindow()->width(), 120 + 8);
+  EXPECT_LT(page.HintWindow()->height(), 4 * fm.lineSpacing());  // three lines at most
 }
 
 TEST_F(NavigationTest, DragTargetPageHandsHintsToTheOwner) {
