@@ -18,6 +18,7 @@
 #include <QThread>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -68,7 +69,9 @@ int main(int argc, char** argv) {
 
   qputenv("DISPLAY", name.toLocal8Bit());
   qputenv("QT_QPA_PLATFORM", "xcb");
-  QGuiApplication app(argc, argv);
+  // The application holds the connection to the X server: it goes before
+  // the server does, so that the connection is closed and its memory freed.
+  auto app = std::make_unique<QGuiApplication>(argc, argv);
 
   // A copy of the installation: without users, or with one user whose empty
   // user file needs no password.
@@ -125,6 +128,7 @@ int main(int argc, char** argv) {
   const bool stillRunning = program.state() == QProcess::Running;
   program.kill();
   program.waitForFinished(3000);
+  app.reset();
   xvfb.terminate();  // lets Xvfb remove its socket and lock file
   if (!xvfb.waitForFinished(3000)) xvfb.kill();
   if (!shown || !stillRunning) {
