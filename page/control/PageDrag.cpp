@@ -116,16 +116,18 @@ void TXPage::liftTypingFields() {
   }
 }
 
-// The fields come back over the buffer as it was before.
+// The fields come back over the buffer as it was before, and the keys go
+// back to the field or input line that had them.
 void TXPage::restoreTypingFields() {
-  if (liftedFields_.empty()) return;
-  QPainter p(&buffer_);
-  for (const TLiftedField& l : liftedFields_) {
-    p.drawImage(l.Rect.topLeft(), l.Under);
-    if (l.Field && !l.Field->Finished) l.Field->show();
+  if (!liftedFields_.empty()) {
+    QPainter p(&buffer_);
+    for (const TLiftedField& l : liftedFields_) {
+      p.drawImage(l.Rect.topLeft(), l.Under);
+      if (l.Field && !l.Field->Finished) l.Field->show();
+    }
+    p.end();
+    liftedFields_.clear();
   }
-  p.end();
-  liftedFields_.clear();
   if (focusBeforeDrag_ && focusBeforeDrag_->isVisible()) focusBeforeDrag_->setFocus();
   focusBeforeDrag_ = nullptr;
 }

@@ -144,6 +144,15 @@ TEST_F(DragTest, TheFieldThatHadTheKeysGetsThemBackAfterADrop) {
   QTest::keyClicks(QApplication::focusWidget(), u"n't"_qs);
   EXPECT_EQ(first->Text(), "liv");
   EXPECT_EQ(second->Text(), "don't");
+  // The same for the input line after a sentence part flew back.
+  OpenPage("<satz teile=\"one / two / three\" coords=20,100,400,24><input coords=10,200,150 name=\"name\">");
+  QTest::keyClicks(QApplication::focusWidget(), u"An"_qs);
+  const QPoint part = page.SentenceTasks()[0].Parts[0].Rect.center();
+  QTest::mousePress(&page, Qt::LeftButton, {}, part);
+  MoveMouse(QPoint(300, 400), Qt::LeftButton);
+  QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(300, 400));
+  QTest::keyClicks(QApplication::focusWidget(), u"na"_qs);
+  EXPECT_EQ(page.GetVariable("name"), "Anna");
 }
 
 TEST_F(DragTest, AMovingBlockPassesOverTheTypingFields) {
