@@ -331,8 +331,9 @@ bool TXPage::focusNextPrevChild(bool next) { return hasFocus() ? false : QWidget
 
 void TXPage::keyPressEvent(QKeyEvent* e) {
   if (OnKeyDown) OnKeyDown(this, e->key(), e->modifiers());
-  if (const auto action = ScrollAction(e->key()); action != QAbstractSlider::SliderNoAction) {
-    if (scrollBar_->isVisible()) scrollBar_->triggerAction(action);
+  if (const auto action = ScrollAction(e->key());
+      action != QAbstractSlider::SliderNoAction && scrollBar_->isVisible()) {
+    scrollBar_->triggerAction(action);
     return;
   }
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
