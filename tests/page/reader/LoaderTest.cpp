@@ -399,6 +399,7 @@ TEST_F(LoaderTest, DemoCoursePagesHaveTheAccessKeysTheyName) {
   };
   for (const Case& c : {Case{"main.htx", "1", "markup.htx"}, Case{"main.htx", "5", "uebungen.htx"},
                         Case{"main.htx", "7", "EX PICK=4 FILE=auswahl.vyr WEITER=main.htx"},
+                        Case{"main.htx", "k", "klang.htx"}, Case{"main.htx", "w", "wortschatz.htx"},
                         Case{"navigation.htx", "s", "#start"}, Case{"navigation.htx", "z", "-"},
                         Case{"bye.htx", "\x1B",
                              "\xA7"
