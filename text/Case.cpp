@@ -161,4 +161,11 @@ int CollateCompare(std::string_view a, std::string_view b) {
   return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
 
+int CollateCompareNoCase(std::string_view a, std::string_view b) {
+  if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.primary); })) return r;
+  if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.accent); })) return r;
+  const int r = CompareText(a, b);
+  return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
 }  // namespace vyr

@@ -25,6 +25,11 @@ size_t FindText(std::string_view s, std::string_view what, size_t from = 0);
 // ignored first; ties are broken by accent, then case, then the bytes, so the
 // order is total and deterministic.
 int CollateCompare(std::string_view a, std::string_view b);
+// The same collation without the case tie-break: 0 exactly for texts that
+// are equal ignoring case (SameText), otherwise by base letters, accents,
+// then the upper-cased bytes. The order of every case-free list (sorting,
+// binary search, insertion, the cursor of a list dialog).
+int CollateCompareNoCase(std::string_view a, std::string_view b);
 struct CollateLess {
   bool operator()(std::string_view a, std::string_view b) const { return CollateCompare(a, b) < 0; }
 };

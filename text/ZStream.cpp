@@ -26,6 +26,50 @@ std::optional<std::string> Inflate(std::string_view compressed, size_t maxOutput
   return out;
 }
 
+TInflateStatus InflateStream(std::string_view compressed, size_t maxOutput,
+                             const std::function<bool(std::string_view piece)>& consume) {
+  z_stream zs{};
+  if (inflateInit(&zs) != Z_OK) return TInflateStatus::Damaged;
+  const unsigned char* next = reinterpret_cast<const unsigned char*>(compressed.data());
+  size_t left = compressed.size();
+  size_t total = 0;
+  char piece[16384];
+  TInflateStatus status = TInflateStatus::Damaged;
+  for (;;) {
+    if (zs.avail_in == 0 && left > 0) {
+      // zlib counts input in uInt: feed a large buffer in slices.
+      const size_t slice = left < (size_t(1) << 30) ? left : (size_t(1) << 30);
+      zs.next_in = const_cast<Bytef*>(next);
+      zs.avail_in = static_cast<uInt>(slice);
+      next += slice;
+      left -= slice;
+    }
+    zs.next_out = reinterpret_cast<Bytef*>(piece);
+    zs.avail_out = sizeof piece;
+    const int rc = inflate(&zs, Z_NO_FLUSH);
+    if (rc != Z_OK && rc != Z_STREAM_END) break;  // damaged (or Z_BUF_ERROR: cut short)
+    size_t produced = sizeof piece - zs.avail_out;
+    if (total + produced > maxOutput) {
+      produced = maxOutput - total;
+      if (produced > 0) consume(std::string_view(piece, produced));
+      status = TInflateStatus::TooLarge;
+      break;
+    }
+    total += produced;
+    if (produced > 0 && !consume(std::string_view(piece, produced))) {
+      status = TInflateStatus::Complete;
+      break;
+    }
+    if (rc == Z_STREAM_END) {
+      status = TInflateStatus::Complete;
+      break;
+    }
+    if (zs.avail_in == 0 && left == 0 && produced == 0) break;  // cut short
+  }
+  inflateEnd(&zs);
+  return status;
+}
+
 std::string Deflate(std::string_view data) {
   uLongf size = compressBound(static_cast<uLong>(data.size()));
   std::string out(size, '\0');

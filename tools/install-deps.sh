@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo course need
 # (pulseaudio and its tools for the real-sound test, sox and lame for the
-# course's music), only those that are missing (with sudo when not run as
+# course's music, espeak-ng for the course's recordings and the synthetic
+# voice), only those that are missing (with sudo when not run as
 # root).
 set -euo pipefail
 
@@ -12,7 +13,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   xvfb
-  pulseaudio pulseaudio-utils sox lame
+  pulseaudio pulseaudio-utils sox lame espeak-ng
 )
 
 missing=()

@@ -110,3 +110,93 @@ TEST(LineFile, AllLineEndsReadAndCrLfWritten) {
   EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
   EXPECT_EQ(JoinLines({"a", "b"}), "a\r\nb\r\n");
 }
+
+TEST(CollateNoCase, ZeroExactlyForTextsEqualIgnoringCase) {
+  // Every byte against its upper and lower case: equal; and the order
+  // is the collation's except for the case tie-break.
+  for (int i = 1; i < 256; ++i) {
+    const std::string c(1, static_cast<char>(i));
+    EXPECT_EQ(CollateCompareNoCase(c, UpperCase(c)), 0) << i;
+    EXPECT_EQ(CollateCompareNoCase(LowerCase(c), c), 0) << i;
+  }
+  struct Case {
+    const char* a;
+    const char* b;
+    int expected;
+  } cases[] = {
+      {"Haus", "haus", 0}, {"HÄUSER", "häuser", 0}, {"Straße", "STRAßE", 0},   {"Haus", "Häuser", -1},
+      {"Ol", "öl", -1},    {"Öl", "ol", 1},         {"Strasse", "Straße", -1}, {"bank", "Bank (river)", -1},
+      {"go", "Go ", -1},   {"", "a", -1},           {"a b", "ab", -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CollateCompareNoCase(c.a, c.b), c.expected) << c.a << " / " << c.b;
+    EXPECT_EQ(CollateCompareNoCase(c.b, c.a), -c.expected) << c.b << " / " << c.a;
+  }
+}
+
+TEST(CollateNoCase, EveryTextIsFoundAtItsSortedPlace) {
+  std::vector<std::string> texts = {"Äpfel", "apfel", "Apfel",  "zebra",   "Über",    "uber", "ober",
+                                    "Öl",    "ol",    "Straße", "strasse", "STRASSE", "a",    "A",
+                                    "",      "ä",     "b",      "mate",    "Mate"};
+  std::stable_sort(texts.begin(), texts.end(),
+                   [](const std::string& a, const std::string& b) { return CollateCompareNoCase(a, b) < 0; });
+  for (const std::string& t : texts) {
+    auto it = std::lower_bound(texts.begin(), texts.end(), t, [](const std::string& a, const std::string& b) {
+      return CollateCompareNoCase(a, b) < 0;
+    });
+    ASSERT_NE(it, texts.end()) << t;
+    EXPECT_TRUE(SameText(*it, t)) << t << " found as " << *it;
+    EXPECT_EQ(CollateCompareNoCase(UpperCase(t), *it), 0) << t;
+  }
+}
+
+namespace {
+std::string Inflated(std::string_view packed, size_t max, TInflateStatus& status) {
+  std::string out;
+  status = InflateStream(packed, max, [&out](std::string_view p) {
+    out.append(p);
+    return true;
+  });
+  return out;
+}
+}  // namespace
+
+TEST(InflateStream, KeepsWhatCameBeforeACutOrDamageAndStopsAtItsCap) {
+  std::string data;
+  for (int i = 0; i < 20000; ++i)
+    data += "word" + std::to_string(i) + '\0' + "XE:\\w" + std::to_string(i) + ".wav" + '\0';
+  const std::string packed = Deflate(data);
+  TInflateStatus status;
+  EXPECT_EQ(Inflated(packed, 1u << 28, status), data);
+  EXPECT_EQ(status, TInflateStatus::Complete);
+
+  const std::string cut = Inflated(packed.substr(0, packed.size() / 2), 1u << 28, status);
+  EXPECT_EQ(status, TInflateStatus::Damaged);
+  EXPECT_GT(cut.size(), data.size() / 4);
+  EXPECT_EQ(data.compare(0, cut.size(), cut), 0);
+
+  std::string broken = packed;
+  broken[broken.size() / 2] ^= 0x55;
+  const std::string beforeDamage = Inflated(broken, 1u << 28, status);
+  EXPECT_NE(status, TInflateStatus::Complete);
+
+  EXPECT_EQ(Inflated(packed, 1000, status).size(), 1000u);
+  EXPECT_EQ(status, TInflateStatus::TooLarge);
+
+  EXPECT_EQ(Inflated("", 1000, status), "");
+  EXPECT_EQ(status, TInflateStatus::Damaged);
+  EXPECT_EQ(Inflated("not zlib at all", 1000, status), "");
+  EXPECT_EQ(status, TInflateStatus::Damaged);
+}
+
+TEST(InflateStream, AZipBombStopsAtTheCap) {
+  const std::string packed = Deflate(std::string(64u << 20, 'a'));  // 64 MiB of one letter, some 64 KiB packed
+  TInflateStatus status;
+  size_t total = 0;
+  status = InflateStream(packed, 1u << 20, [&total](std::string_view p) {
+    total += p.size();
+    return true;
+  });
+  EXPECT_EQ(status, TInflateStatus::TooLarge);
+  EXPECT_EQ(total, 1u << 20);
+}
