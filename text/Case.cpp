@@ -161,6 +161,14 @@ int CollateCompare(std::string_view a, std::string_view b) {
   return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
 
+bool CollateStartsWith(std::string_view s, std::string_view prefix) {
+  UnitReader rs(s), rp(prefix);
+  Unit us, up;
+  while (rp.next(up))
+    if (!rs.next(us) || us.primary != up.primary) return false;
+  return true;
+}
+
 int CollateCompareNoCase(std::string_view a, std::string_view b) {
   if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.primary); })) return r;
   if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.accent); })) return r;

@@ -30,6 +30,11 @@ int CollateCompare(std::string_view a, std::string_view b);
 // then the upper-cased bytes. The order of every case-free list (sorting,
 // binary search, insertion, the cursor of a list dialog).
 int CollateCompareNoCase(std::string_view a, std::string_view b);
+// Whether s begins with prefix by base letters alone (case and accents
+// aside): the texts that do form one unbroken stretch of a list sorted by
+// either collation, so a prefix search scans from the prefix's sorted place
+// while this holds.
+bool CollateStartsWith(std::string_view s, std::string_view prefix);
 struct CollateLess {
   bool operator()(std::string_view a, std::string_view b) const { return CollateCompare(a, b) < 0; }
 };

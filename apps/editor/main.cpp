@@ -4,10 +4,13 @@
 
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Sound.h"
+#include "shell/recordings/RecordingPlayer.h"
+#include "shell/recordings/Recordings.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/StartUp.h"
 #include "shell/users/UserBase.h"
 #include "shell/users/UserDialogs.h"
+#include "superlearning/sound/SamplePlayer.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "vocabulary/library/VocabularyObjects.h"
 
@@ -21,7 +24,14 @@ int main(int argc, char** argv) {
   // with the editor window.
   std::unique_ptr<vyr::TXUserBase> users;
   vyr::TStartUpSteps steps;
-  steps.createSamplePlayer = vyr::CreateSamplePlayer;
+  steps.createRecordingsDatabase = vyr::CreateRecordingsDatabase;
+  steps.loadSupplementaryRecordings = vyr::LoadSupplementaryRecordings;
+  steps.createSamplePlayer = [] {
+    vyr::CreateSamplePlayer();
+    vyr::SetRecordingPlayer([](const std::string& file) {
+      if (vyr::TSamplePlayer* player = vyr::SamplePlayer()) player->PlaySample(file, true);
+    });
+  };
   steps.createUserBaseAndLogin = [&users] {
     users = std::make_unique<vyr::TXUserBase>(vyr::TXUserBase::TProgram::Editor);
     users->dialogs = vyr::UserDialogs(vyr::Env().contentRoot + "hvyr\\");
@@ -30,9 +40,13 @@ int main(int argc, char** argv) {
   vyr::TStartUpOptions options;
   options.editor = true;
   const bool started = vyr::StartUp(steps, options);
-  // Shutdown: the user data, then the sample player before the application
+  // Shutdown: the changed recordings database (when the user wants it
+  // saved), the user data, then the sample player before the application
   // object, whatever happened.
+  if (started) vyr::SaveRecordingsAtEditorEnd();
+  vyr::ReleaseRecordings();
   if (started && users) users->SaveAndLogoutAtShutdown();
+  vyr::SetRecordingPlayer(nullptr);
   vyr::ReleaseSamplePlayer();
   return started ? 0 : 1;
 }

@@ -5,6 +5,10 @@
 #include "page/control/PageControl.h"
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Sound.h"
+#include "shell/paths/PathsCommands.h"
+#include "shell/recordings/RecordingPlayer.h"
+#include "shell/recordings/Recordings.h"
+#include "shell/recordings/RecordingsCommands.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/SharedObjects.h"
 #include "shell/startup/StartUp.h"
@@ -18,6 +22,7 @@
 #include "superlearning/options/SuperOptionsSteps.h"
 #include "superlearning/sound/Music.h"
 #include "superlearning/sound/MusicCaption.h"
+#include "superlearning/sound/SamplePlayer.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
@@ -42,7 +47,15 @@ int main(int argc, char** argv) {
   vyr::TStartUpSteps steps;
   // The superlearning options create the one music player.
   steps.createSuperOptions = vyr::CreateSuperOptions;
-  steps.createSamplePlayer = vyr::CreateSamplePlayer;
+  steps.createRecordingsDatabase = vyr::CreateRecordingsDatabase;
+  steps.loadSupplementaryRecordings = vyr::LoadSupplementaryRecordings;
+  steps.createSamplePlayer = [] {
+    vyr::CreateSamplePlayer();
+    // The recordings are heard through the sample player, once each.
+    vyr::SetRecordingPlayer([](const std::string& file) {
+      if (vyr::TSamplePlayer* player = vyr::SamplePlayer()) player->PlaySample(file, true);
+    });
+  };
   steps.createUserBaseAndLogin = [&users] {
     users = std::make_unique<vyr::TXUserBase>();
     users->dialogs = vyr::UserDialogs(vyr::Env().contentRoot + "hvyr\\");
@@ -78,6 +91,8 @@ int main(int argc, char** argv) {
   };
   steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) {
+    vyr::SetRecordingPlayer(nullptr);
+    vyr::ReleaseRecordings();
     vyr::ReleaseSamplePlayer();
     users.reset();
     vyr::ReleaseSuperOptions();
@@ -86,8 +101,12 @@ int main(int argc, char** argv) {
   }
 
   vyr::TShutdownSteps shutdown;
-  shutdown.releaseSamplePlayer = vyr::ReleaseSamplePlayer;
+  shutdown.releaseSamplePlayer = [] {
+    vyr::SetRecordingPlayer(nullptr);
+    vyr::ReleaseSamplePlayer();
+  };
   shutdown.releaseSuperOptions = vyr::ReleaseSuperOptions;
+  shutdown.releaseRecordings = vyr::ReleaseRecordings;
   shutdown.releaseMusic = vyr::ReleaseMusic;
   shutdown.saveUserAndRelease = [&users] {
     if (users) users->SaveAndLogoutAtShutdown();
@@ -121,6 +140,11 @@ int main(int argc, char** argv) {
   };
   vyr::TUserCommands userCommands(*users, loginChanged);
   main.Dispatcher().SetOwner(vyr::TCommandOwner::Users, &userCommands);
+  vyr::TRecordingsCommands recordingsCommands(&main);
+  main.Dispatcher().SetOwner(vyr::TCommandOwner::Recordings, &recordingsCommands);
+  vyr::TPathsCommands pathsCommands(&main);
+  main.Dispatcher().SetOwner(vyr::TCommandOwner::Paths, &pathsCommands);
+  main.SetWordPlayer([](const std::string& text) { vyr::PlayWord(text); });
   // "superopts": when speech output changed, the vocabulary page (which
   // shows whether there is speech) is built again.
   vyr::TSuperOptionsCommand superOptionsCommand(*vyr::SuperOptions(), &main, [&main] {
@@ -134,6 +158,8 @@ int main(int argc, char** argv) {
   // When the window closed without its shutdown, the players still go
   // before the application object, the options (which read the music
   // player) before the music player.
+  vyr::SetRecordingPlayer(nullptr);
+  vyr::ReleaseRecordings();
   vyr::ReleaseSamplePlayer();
   vyr::ReleaseSuperOptions();
   vyr::ReleaseMusic();

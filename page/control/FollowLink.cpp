@@ -160,8 +160,11 @@ void TXPage::FollowByExtension(const std::string& target) {
     Load([&] { return loader_.SetXFile(target); });
     return;
   }
-  const bool sound = ext == ".wav" || ext == ".mp3";
-  const bool document = ext == ".pdf" || ext == ".exe";
+  // Recordings and documents are found by their extension in any case
+  // ("HOUSE.WAV" plays); pages keep their exact extensions above.
+  const std::string kind = LowerCase(ext);
+  const bool sound = kind == ".wav" || kind == ".mp3";
+  const bool document = kind == ".pdf" || kind == ".exe";
   if (!sound && !document) return;
   std::string path = loader_.Resolve(plain);
   if (!path.empty() && path.front() == '*') path.erase(0, 1);

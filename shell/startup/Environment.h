@@ -51,6 +51,9 @@ struct TEnvironment {
   // start: writing the directories back keeps it instead of erasing it.
   std::string configuredUserDirectory;
   std::string configuredWaveDirectory;
+  // A user directory chosen in the path dialog: written back, in effect
+  // from the next start (the user base has read its directory already).
+  std::string pendingUserDirectory;
 
   // the current user (empty: nobody logged in) and the display settings
   std::string userName;

@@ -225,9 +225,7 @@ bool StartUp(const TStartUpSteps& steps, const TStartUpOptions& options) {
     ReadUserSettings();
   if (options.editor) {
     // The editor logs nobody in: only the own recordings of "Anonym".
-    const auto own = TRegistry::CurrentUser().ReadString(UserSettingsKey(), "Eigene Waves");
-    const std::string dir = own ? ExtractFilePath(*own) : std::string();
-    env.ownRecordings = !dir.empty() && DirectoryExists(dir) ? dir : std::string();
+    env.ownRecordings = ReadOwnRecordings();
   } else {
     Run(steps.createLabTopics);
   }
@@ -314,14 +312,17 @@ bool SaveDirectories(int flags) {
   bool ok = true;
   // Started from a network path the ini file was not read, so it is not
   // this start's to write either.
-  const bool writeIni = !env.startedFromNetwork && (((flags & kSaveUser) && !env.userDirectory.empty()) ||
+  const std::string userToWrite = !env.pendingUserDirectory.empty() ? env.pendingUserDirectory
+                                  : !env.userDirectory.empty()      ? env.userDirectory
+                                                                    : env.configuredUserDirectory;
+  const bool writeIni = !env.startedFromNetwork && (((flags & kSaveUser) && !userToWrite.empty()) ||
                                                     ((flags & kSaveWave) && !env.waveDirectory.empty()) ||
                                                     ((flags & kSaveWirtschaft) && !env.wirtschaftRecordings.empty()) ||
                                                     ((flags & kSaveRecht) && !env.rechtRecordings.empty()));
   if (writeIni) {
     TIniFile ini(env.iniFileName());
     // A directory that was only missing at this start keeps its entry.
-    const std::string user = env.userDirectory.empty() ? env.configuredUserDirectory : env.userDirectory;
+    const std::string& user = userToWrite;
     const std::string wave = env.waveDirectory.empty() ? env.configuredWaveDirectory : env.waveDirectory;
     ok = ini.WriteString("*vyr", "Benutzer-Verzeichnis", user) && ok;
     ok = ini.WriteString("vyr englisch", "Wave-Verzeichnis", wave) && ok;
@@ -340,9 +341,12 @@ bool SaveDirectories(int flags) {
     TRegistry& reg = TRegistry::CurrentUser();
     reg.CreateKey(kDirectoriesKey);
     // The own recordings belong to the user: they are read at login from the
-    // user's settings key, so they are written there too.
-    if ((flags & kSaveOwnRecordings) && !env.ownRecordings.empty())
+    // user's settings key (then from "Verzeichnisse"), so both hold them.
+    if ((flags & kSaveOwnRecordings) && !env.ownRecordings.empty()) {
+      reg.WriteString(kDirectoriesKey, "Eigene Waves", env.ownRecordings);
+      reg.CreateKey(UserSettingsKey());
       reg.WriteString(UserSettingsKey(), "Eigene Waves", env.ownRecordings);
+    }
   }
   return ok;
 }

@@ -20,9 +20,17 @@ void ReadUserSettings() {
     if (!env.mainWindowExists) env.windowMode = true;
     else if (!env.windowMode && env.switchToWindowMode) env.switchToWindowMode();
   }
-  const auto own = reg.ReadString(key, "Eigene Waves");
+  env.ownRecordings = ReadOwnRecordings();
+}
+
+std::string ReadOwnRecordings() {
+  const TRegistry& reg = TRegistry::CurrentUser();
+  // The user's own value first; "Verzeichnisse" holds the last one chosen
+  // on this machine.
+  auto own = reg.ReadString(UserSettingsKey(), "Eigene Waves");
+  if (!own || own->empty()) own = reg.ReadString(kDirectoriesKey, "Eigene Waves");
   const std::string dir = own ? ExtractFilePath(*own) : std::string();
-  env.ownRecordings = !dir.empty() && DirectoryExists(dir) ? dir : std::string();
+  return !dir.empty() && DirectoryExists(dir) ? dir : std::string();
 }
 
 void SaveUserDisplaySettings() {

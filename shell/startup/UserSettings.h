@@ -9,6 +9,9 @@ namespace vyr {
 std::string UserSettingsKey();
 // After a login: backdrop colour, window mode and own recordings.
 void ReadUserSettings();
+// The own-recordings directory ("Eigene Waves"): the user's settings key,
+// then "Verzeichnisse"; empty when neither names an existing directory.
+std::string ReadOwnRecordings();
 // "Hintergrund" (when the backdrop exists) and "Fenster-Modus".
 void SaveUserDisplaySettings();
 

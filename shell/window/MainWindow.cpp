@@ -151,8 +151,9 @@ void TMain::resizeEvent(QResizeEvent*) { placePage(); }
 void TMain::PageCommand(const std::string& command) { dispatcher_.PageCommand(command); }
 
 void TMain::XPageRightClick(const std::string& text) {
-  // The explanation of the hyper base; the recording and the dictionary's
-  // short entry join with the recordings database and the dictionary.
+  // The word's recording first, then the explanation of the hyper base (the
+  // dictionary's short entry joins with the dictionary).
+  if (playWord_) playWord_(text);
   std::string explanation, extra;
   if (!Shared().hyperBase || Shared().hyperBase->Find("*" + text + "*", explanation, extra) < 0) return;
   page_->ShowPopupPage(

@@ -67,6 +67,10 @@ class TMain : public QWidget, public TCommandHandler {
   // has the trainer settings. Unset: the feature is missing.
   std::function<void()> showVocabularyStart;
 
+  // The recording step of the right-click: plays the word's recording
+  // (set by the program entry; the recordings come later in the start order).
+  void SetWordPlayer(std::function<void(const std::string& text)> play) { playWord_ = std::move(play); }
+
   // Whether the farewell page has been passed and the program shuts down.
   bool ShuttingDown() const { return shuttingDown_; }
 
@@ -90,6 +94,7 @@ class TMain : public QWidget, public TCommandHandler {
   TCommandDispatcher dispatcher_;
   TUserCodeSource userCodes_;
   TUserPictureSource userPictures_;
+  std::function<void(const std::string& text)> playWord_;
   bool shuttingDown_ = false;
 };
 
