@@ -1,5 +1,6 @@
 #include "shell/window/PageCodes.h"
 
+#include "page/reader/MarkupEscape.h"
 #include "page/sources/FindFiles.h"
 #include "platform/core/Files.h"
 #include "platform/core/Version.h"
@@ -44,9 +45,10 @@ std::string SpecialCodeValue(const std::string& code, const TUserCodeSource& use
   const TEnvironment& env = Env();
   if (code.starts_with("program")) return "*vyr englisch";
   if (code == "extensions") return Extensions();
-  if (code == "wave") return env.waveDirectory;
+  // Directories are data: a "<" or "$" in one is shown, not read as markup.
+  if (code == "wave") return EscapeMarkup(env.waveDirectory);
   if (code.starts_with("version")) return ProgramVersion();
-  if (code == "prgdir") return env.programDirectory;
+  if (code == "prgdir") return EscapeMarkup(env.programDirectory);
   if (code == "recht") return Plus(VocabularyFolder("Recht"));
   if (code == "addons") return Plus(VocabularyFolder("Recht") || VocabularyFolder("Wirtschaft"));
   if (code == "reise") return Plus(VocabularyFolder("Reisevokabular"));

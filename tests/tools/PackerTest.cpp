@@ -62,3 +62,28 @@ TEST(Packer, LibrariesTemplatesAndTheLibraryListGetCrLfAfterEveryLine) {
     EXPECT_EQ(PackedFile(c.name, c.source, "C:\\x\\"), c.packed) << c.name;
   }
 }
+
+TEST(Packer, FilesTheProgramsWriteSurviveUntilTheirSourceChanges) {
+  TTempDir src, dst;
+  src.file("vyr.ini", "[*vyr]\r\nBenutzer-Verzeichnis=\r\n");
+  // A recordings list: UTF-8 lines "text<TAB>file", comments and blank lines left out.
+  src.file("E_wx.wxt", "# Aufnahmen\nH\xC3\xA4user\tXE:\\haeuser.wav\n\n  house \t XE:\\house.wav \r\nkein Tab\n");
+  ASSERT_TRUE(PackCourse(src.path(), dst.path()).errors.empty());
+  EXPECT_FALSE(FileExists(dst.path() + "E_wx.wxt"));
+  EXPECT_EQ(Inflate(ReadWholeFile(dst.path() + "E_wx.vyr").value_or("")).value_or("?"),
+            std::string("Häuser\0XE:\\haeuser.wav\0  house \0XE:\\house.wav\0", 46));
+
+  // The programs write both files; the next build leaves them.
+  ASSERT_TRUE(WriteWholeFile(dst.path() + "vyr.ini", "[*vyr]\r\nBenutzer-Verzeichnis=C:\\tmp\\\r\n"));
+  ASSERT_TRUE(WriteWholeFile(dst.path() + "E_wx.vyr", Deflate(std::string("neu\0XU:\\neu.wav\0", 16))));
+  EXPECT_EQ(PackCourse(src.path(), dst.path()).written, 0);
+  EXPECT_EQ(ReadWholeFile(dst.path() + "vyr.ini").value_or(""), "[*vyr]\r\nBenutzer-Verzeichnis=C:\\tmp\\\r\n");
+  EXPECT_EQ(Inflate(ReadWholeFile(dst.path() + "E_wx.vyr").value_or("")).value_or("?"),
+            std::string("neu\0XU:\\neu.wav\0", 16));
+
+  // A changed source is packed again.
+  src.file("E_wx.wxt", "mate\tXE:\\mate.wav\n");
+  EXPECT_EQ(PackCourse(src.path(), dst.path()).written, 1);
+  EXPECT_EQ(Inflate(ReadWholeFile(dst.path() + "E_wx.vyr").value_or("")).value_or("?"),
+            std::string("mate\0XE:\\mate.wav\0", 18));
+}

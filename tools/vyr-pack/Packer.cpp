@@ -4,6 +4,7 @@
 #include "text/Case.h"
 #include "text/Cp1252.h"
 #include "text/LineFile.h"
+#include "text/Trim.h"
 #include "text/ZStream.h"
 
 namespace vyr {
@@ -16,8 +17,26 @@ bool IsCompressedPage(const std::string& ext) {
 
 bool IsText(const std::string& ext) {
   const std::string e = LowerCase(ext);
-  return e == ".html" || e == ".htm" || e == ".txt" || e == ".vyr" || e == ".asc" || e == ".ini" || e == ".xsl" ||
-         e == ".ed" || IsCompressedPage(e);
+  return e == ".wxt" || e == ".html" || e == ".htm" || e == ".txt" || e == ".vyr" || e == ".asc" || e == ".ini" ||
+         e == ".xsl" || e == ".ed" || IsCompressedPage(e);
+}
+
+// Files the programs write in the installation: "vyr.ini" and the
+// recordings databases. They are packed again only when their source
+// changed since the last packing, so what a program wrote survives a build.
+bool WrittenByPrograms(const std::string& name) {
+  return SameText(name, "vyr.ini") || SameText(ExtractFileExt(name), ".wxt");
+}
+
+// The installation's file for a source file: a recordings list ".wxt"
+// becomes its database ".vyr".
+std::string TargetName(const std::string& name) {
+  return SameText(ExtractFileExt(name), ".wxt") ? ChangeFileExt(name, ".vyr") : name;
+}
+
+// The stamp beside such a file: the source it was last packed from.
+std::string StampName(const std::string& target) {
+  return ExtractFilePath(target) + ".quelle-" + ExtractFileName(target);
 }
 
 void Walk(const std::string& source, const std::string& target, TPackResult& result, const std::string& root,
@@ -37,14 +56,25 @@ void Walk(const std::string& source, const std::string& target, TPackResult& res
       result.errors.push_back(source + e.name + ": " + error);
       continue;
     }
+    const std::string out = target + TargetName(e.name);
     const std::string packed = PackedFile(e.name, *data, installDir);
-    const auto old = ReadWholeFile(target + e.name);
-    if (old && *old == packed) {
+    const auto old = ReadWholeFile(out);
+    if (WrittenByPrograms(e.name) && old && ReadWholeFile(StampName(out)) == *data) {
       ++result.unchanged;
       continue;
     }
-    if (WriteWholeFile(target + e.name, packed, &error)) ++result.written;
-    else result.errors.push_back(target + e.name + ": " + error);
+    if (old && *old == packed) {
+      if (WrittenByPrograms(e.name)) WriteWholeFile(StampName(out), *data);
+      ++result.unchanged;
+      continue;
+    }
+    if (WriteWholeFile(out, packed, &error)) {
+      ++result.written;
+      if (WrittenByPrograms(e.name) && !WriteWholeFile(StampName(out), *data, &error))
+        result.errors.push_back(StampName(out) + ": " + error);
+    } else {
+      result.errors.push_back(out + ": " + error);
+    }
   }
 }
 
@@ -57,6 +87,24 @@ bool EndsLinesWithCrLf(const std::string& name, const std::string& ext) {
 
 }  // namespace
 
+std::string RecordingPairs(const std::string& list) {
+  std::string pairs;
+  size_t start = 0;
+  while (start < list.size()) {
+    size_t end = list.find('\n', start);
+    if (end == std::string::npos) end = list.size();
+    const std::string line = TrimRight(std::string_view(list).substr(start, end - start));
+    start = end + 1;
+    const size_t tab = line.find('\t');
+    if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
+    pairs += line.substr(0, tab);
+    pairs += '\0';
+    pairs += Trim(std::string_view(line).substr(tab + 1));
+    pairs += '\0';
+  }
+  return pairs;
+}
+
 std::string PackedFile(const std::string& name, const std::string& source, const std::string& targetDir) {
   const std::string ext = ExtractFileExt(name);
   if (!IsText(ext)) return source;
@@ -67,6 +115,7 @@ std::string PackedFile(const std::string& name, const std::string& source, const
   }
   if (IsCompressedPage(ext)) return Deflate(text);
   if (EndsLinesWithCrLf(ExtractFileName(name), ext)) return JoinLines(SplitLines(text));
+  if (LowerCase(ext) == ".wxt") return Deflate(RecordingPairs(text));
   return text;
 }
 
