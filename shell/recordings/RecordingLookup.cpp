@@ -124,7 +124,7 @@ std::string FormatMeaning(std::string_view text, bool links, bool commentStyle) 
       comment = part.substr(open);
       word = Trim(std::string_view(part).substr(0, open));
     } else {
-      word = part;
+      word = Trim(part);
     }
     if (!first) out += "; ";
     first = false;
