@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -21,7 +22,7 @@ int gTimeLimitMs = 15000;
 int gRuns = 0;
 
 QString Program() {
-  if (!gProgram.isEmpty()) return gProgram;
+  if (!gProgram.isEmpty()) return QFileInfo(gProgram).isExecutable() ? gProgram : QString();
   return QStandardPaths::findExecutable(u"espeak-ng"_qs);
 }
 
