@@ -11,6 +11,7 @@
 #include "platform/core/Registry.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/UserSettings.h"
+#include "text/Case.h"
 #include "text/Cp1252.h"
 #include "text/Trim.h"
 
@@ -59,8 +60,10 @@ std::string SyntheticRecording(std::string_view text) {
   if (spoken.empty()) return std::string();
   const QByteArray utf8 = ToUnicode(spoken).toUtf8();
   const QString folder = CacheFolder();
+  // Texts that differ only in case sound alike: one file for them.
+  const QByteArray key = ToUnicode(LowerCase(spoken)).toUtf8();
   const QString file = folder + u"/"_qs +
-                       QString::fromLatin1(QCryptographicHash::hash(utf8, QCryptographicHash::Sha1).toHex()) +
+                       QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) +
                        u".wav"_qs;
   if (QFile::exists(file)) return CoursePath(file);
   if (!QDir().mkpath(folder)) return std::string();
