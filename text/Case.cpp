@@ -170,10 +170,13 @@ bool CollateStartsWith(std::string_view s, std::string_view prefix) {
 }
 
 int CollateCompareNoCase(std::string_view a, std::string_view b) {
+  // Texts equal ignoring case have equal letters and accents too: one
+  // cheap pass settles them (equal texts in a file cost no more).
+  const int byCase = CompareText(a, b);
+  if (byCase == 0) return 0;
   if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.primary); })) return r;
   if (int r = CompareLevel(a, b, [](const Unit& u) { return int(u.accent); })) return r;
-  const int r = CompareText(a, b);
-  return r < 0 ? -1 : (r > 0 ? 1 : 0);
+  return byCase < 0 ? -1 : 1;
 }
 
 }  // namespace vyr

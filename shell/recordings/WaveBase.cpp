@@ -94,11 +94,18 @@ bool TXWaveBase::Load(const std::string& path) {
     // stream keeps every pair that was complete before it.
     std::string pending;
     std::vector<TXWave> batch;
-    const TInflateStatus status = InflateStream(*packed, kMaxInflated, [&pending, &batch](std::string_view piece) {
-      pending.append(piece);
-      pending.erase(0, TakePairs(pending, batch));
-      return true;
-    });
+    const TInflateStatus status =
+        InflateStream(*packed, kMaxInflated, [this, &pending, &batch](std::string_view piece) {
+          pending.append(piece);
+          pending.erase(0, TakePairs(pending, batch));
+          // Merged in steps, so that a file of one pair repeated millions of
+          // times holds one record, not millions.
+          if (batch.size() >= kMergeStep) {
+            AddAll(std::move(batch));
+            batch.clear();
+          }
+          return true;
+        });
     ok = status == TInflateStatus::Complete && pending.empty();
     AddAll(std::move(batch));
   }

@@ -33,6 +33,8 @@ class TXWaveBase {
   // The inflated size a database file may have; beyond it the file counts
   // as damaged (what came before stays).
   static constexpr size_t kMaxInflated = size_t(256) << 20;
+  // Pairs read are merged into the records at least this often.
+  static constexpr size_t kMergeStep = 65536;
 
   explicit TXWaveBase(TDuplicates duplicates = TDuplicates::Ignore) : duplicates_(duplicates) {}
 
