@@ -10,7 +10,6 @@
 #include "shell/startup/StartUp.h"
 #include "shell/users/UserBase.h"
 #include "shell/users/UserDialogs.h"
-#include "superlearning/sound/SamplePlayer.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "vocabulary/library/VocabularyObjects.h"
 
@@ -28,9 +27,7 @@ int main(int argc, char** argv) {
   steps.loadSupplementaryRecordings = vyr::LoadSupplementaryRecordings;
   steps.createSamplePlayer = [] {
     vyr::CreateSamplePlayer();
-    vyr::SetRecordingPlayer([](const std::string& file) {
-      if (vyr::TSamplePlayer* player = vyr::SamplePlayer()) player->PlaySample(file, true);
-    });
+    vyr::SetRecordingPlayer(vyr::PlaySampleOnce);  // the recordings are heard through it
   };
   steps.createUserBaseAndLogin = [&users] {
     users = std::make_unique<vyr::TXUserBase>(vyr::TXUserBase::TProgram::Editor);

@@ -22,7 +22,6 @@
 #include "superlearning/options/SuperOptionsSteps.h"
 #include "superlearning/sound/Music.h"
 #include "superlearning/sound/MusicCaption.h"
-#include "superlearning/sound/SamplePlayer.h"
 #include "superlearning/sound/SoundPlayers.h"
 #include "text/Case.h"
 #include "text/Cp1252.h"
@@ -51,10 +50,7 @@ int main(int argc, char** argv) {
   steps.loadSupplementaryRecordings = vyr::LoadSupplementaryRecordings;
   steps.createSamplePlayer = [] {
     vyr::CreateSamplePlayer();
-    // The recordings are heard through the sample player, once each.
-    vyr::SetRecordingPlayer([](const std::string& file) {
-      if (vyr::TSamplePlayer* player = vyr::SamplePlayer()) player->PlaySample(file, true);
-    });
+    vyr::SetRecordingPlayer(vyr::PlaySampleOnce);  // the recordings are heard through it
   };
   steps.createUserBaseAndLogin = [&users] {
     users = std::make_unique<vyr::TXUserBase>();

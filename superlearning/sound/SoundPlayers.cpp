@@ -16,6 +16,9 @@ TMusic* Music() { return gMusic.get(); }
 
 void CreateSamplePlayer() { gSamplePlayer = std::make_unique<TSamplePlayer>(); }
 void ReleaseSamplePlayer() { gSamplePlayer.reset(); }
+void PlaySampleOnce(const std::string& file) {
+  if (gSamplePlayer) gSamplePlayer->PlaySample(file, true);
+}
 
 void CreateMusic(const std::string& programDirectory) {
   gMusic = std::make_unique<TMusic>("", programDirectory, /*reportMissing=*/false);

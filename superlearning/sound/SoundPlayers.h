@@ -16,6 +16,9 @@ TSamplePlayer* SamplePlayer();  // nullptr before the start-up step and after re
 TMusic* Music();
 
 void CreateSamplePlayer();
+// Plays a recording once with the sample player (nothing without one): the
+// player the recordings are heard through.
+void PlaySampleOnce(const std::string& file);
 void ReleaseSamplePlayer();
 // The music of programDirectory + "MP3\"; a missing default directory is not
 // reported (the superlearning options create the player this way).

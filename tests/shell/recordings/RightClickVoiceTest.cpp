@@ -52,7 +52,7 @@ class RightClickTest : public StartUpTest {
     steps.loadSupplementaryRecordings = LoadSupplementaryRecordings;
     steps.createSamplePlayer = [] {
       CreateSamplePlayer();
-      SetRecordingPlayer([](const std::string& f) { SamplePlayer()->PlaySample(f, true); });
+      SetRecordingPlayer(PlaySampleOnce);
     };
     steps.createHyperBase = CreateHyperBase;
     return start(steps);
