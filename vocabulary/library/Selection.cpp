@@ -1,5 +1,6 @@
 #include "vocabulary/library/Selection.h"
 
+#include <algorithm>
 #include <set>
 
 #include "page/sources/FindFiles.h"
@@ -10,8 +11,6 @@
 
 namespace vyr {
 namespace {
-
-constexpr size_t kMaxListFileSize = size_t(4) << 20;
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -28,6 +27,35 @@ std::string ComparableName(std::string_view path) {
     }
   }
   return out;
+}
+
+std::string PathKey(std::string_view path) {
+  std::string k = ComparableName(path);
+  while (!k.empty() && k.back() == '\\') k.pop_back();
+  return k;
+}
+
+std::vector<TListLine> ParseListLines(std::string_view text) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  std::vector<TListLine> lines;
+  std::set<std::string> seen;
+  for (const std::string& raw : SplitLines(text)) {
+    TListLine& l = lines.emplace_back();
+    l.name = TrimView(raw);
+    if (l.name.empty()) l.verdict = TListVerdict::Empty;
+    else if (!StaysInsideFolder(l.name)) l.verdict = TListVerdict::Outside;
+    else if (std::any_of(l.name.begin(), l.name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }))
+      l.verdict = TListVerdict::ControlBytes;
+    else if (!seen.insert(PathKey(l.name)).second) l.verdict = TListVerdict::Repeated;
+  }
+  return lines;
+}
+
+std::vector<std::string> TakenNames(std::string_view text) {
+  std::vector<std::string> names;
+  for (TListLine& l : ParseListLines(text))
+    if (l.verdict == TListVerdict::Taken) names.push_back(std::move(l.name));
+  return names;
 }
 
 bool StaysInsideFolder(std::string_view relative) {
@@ -53,12 +81,7 @@ std::vector<std::string> ReadLibraryList(std::string_view listFile, std::string_
   const auto text = ReadWholeFile(listFile, nullptr, kMaxListFileSize);
   if (!text) return files;
   const std::string folder = IncludeTrailingBackslash(vocabularyFolder);
-  std::set<std::string> seen;
-  for (const std::string& raw : SplitLines(*text)) {
-    const std::string_view line = TrimView(raw);
-    if (line.empty() || !StaysInsideFolder(line) || !seen.insert(ComparableName(line)).second) continue;
-    files.push_back(folder + std::string(line));
-  }
+  for (const std::string& name : TakenNames(*text)) files.push_back(folder + name);
   return files;
 }
 

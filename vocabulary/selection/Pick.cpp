@@ -5,13 +5,10 @@
 #include "platform/core/Files.h"
 #include "text/Case.h"
 #include "text/LineFile.h"
-#include "text/Trim.h"
 #include "vocabulary/library/Selection.h"
 
 namespace vyr {
 namespace {
-
-constexpr size_t kMaxListSize = size_t(4) << 20;
 
 // A name with "\" separators, in its own letter case.
 std::string WithBackslashes(std::string_view path) {
@@ -22,28 +19,18 @@ std::string WithBackslashes(std::string_view path) {
 
 }  // namespace
 
-std::string PathKey(std::string_view path) {
-  std::string k = ComparableName(path);
-  while (!k.empty() && k.back() == '\\') k.pop_back();
-  return k;
-}
-
-bool TPick::Contains(std::string_view relative) const {
-  const std::string key = PathKey(relative);
-  return std::any_of(files_.begin(), files_.end(), [&](const std::string& f) { return PathKey(f) == key; });
-}
+bool TPick::Contains(std::string_view relative) const { return keys_.count(PathKey(relative)) != 0; }
 
 bool TPick::Add(std::string_view relative) {
-  if (relative.empty() || Contains(relative)) return false;
+  if (relative.empty() || !keys_.insert(PathKey(relative)).second) return false;
   files_.push_back(WithBackslashes(relative));
   return true;
 }
 
 bool TPick::Remove(std::string_view relative) {
   const std::string key = PathKey(relative);
-  const auto it = std::find_if(files_.begin(), files_.end(), [&](const std::string& f) { return PathKey(f) == key; });
-  if (it == files_.end()) return false;
-  files_.erase(it);
+  if (keys_.erase(key) == 0) return false;
+  files_.erase(std::find_if(files_.begin(), files_.end(), [&](const std::string& f) { return PathKey(f) == key; }));
   return true;
 }
 
@@ -66,17 +53,10 @@ int TPick::CountInFolder(std::string_view relativeFolder) const {
 }
 
 bool ReadSelectionList(std::string_view file, TPick& pick) {
-  const auto text = ReadWholeFile(file, nullptr, kMaxListSize);
+  const auto text = ReadWholeFile(file, nullptr, kMaxListFileSize);
   if (!text) return false;
-  std::string_view body = *text;
-  if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
   TPick read;
-  for (const std::string& raw : SplitLines(body)) {
-    const std::string_view line = TrimView(raw);
-    if (line.empty() || !StaysInsideFolder(line)) continue;
-    if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 32; })) continue;
-    read.Add(line);
-  }
+  for (const std::string& name : TakenNames(*text)) read.Add(name);
   pick = std::move(read);
   return true;
 }

@@ -7,9 +7,12 @@
 // The pick: library files named relative to the vocabulary folder, each at
 // most once. Two names are the same file when they are equal ignoring case
 // and the kind of separator ("\" or "/"), so no file loads twice.
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "vocabulary/library/Selection.h"
 
 namespace vyr {
 
@@ -19,7 +22,10 @@ class TPick {
   // Adds a name (with "\" separators) unless the pick has it; false when it had.
   bool Add(std::string_view relative);
   bool Remove(std::string_view relative);
-  void Clear() { files_.clear(); }
+  void Clear() {
+    files_.clear();
+    keys_.clear();
+  }
   size_t size() const { return files_.size(); }
   bool empty() const { return files_.empty(); }
   const std::vector<std::string>& Files() const { return files_; }
@@ -31,16 +37,12 @@ class TPick {
 
  private:
   std::vector<std::string> files_;
+  std::set<std::string> keys_;  // PathKey of every file, so that a long list reads quickly
 };
 
-// The comparable form of a name: upper case, "\" separators, none doubled
-// and none at the end.
-std::string PathKey(std::string_view path);
-
-// Reads a selection list: one relative name per line. Empty lines, a byte
-// order mark, lines leading out of the vocabulary folder (".." or absolute),
-// lines with control bytes and repeated names give nothing; a file that is
-// missing, unreadable or larger than 4 MB gives false.
+// Reads a selection list: the names its lines take (ParseListLines, the
+// same reading as the loading of the own list); a file that is missing,
+// unreadable or larger than kMaxListFileSize gives false.
 bool ReadSelectionList(std::string_view file, TPick& pick);
 // Writes the pick sorted, one name per line with CR LF, in Windows-1252;
 // false when the file could not be written.

@@ -47,14 +47,6 @@ std::string DiskSpelling(const std::string& vocabularyFolder, std::string_view r
   return out;
 }
 
-// Two selections name the same folder: compared ignoring case, the kind of
-// separator and a trailing separator.
-std::string SelectionKey(std::string_view s) {
-  std::string k = ComparableName(s);
-  while (!k.empty() && k.back() == '\\') k.pop_back();
-  return k;
-}
-
 }  // namespace
 
 const char* const kModusNames[kModusCount] = {"abfragen", "klassisch", "abgedreht", "techno",  "superdd",
@@ -189,7 +181,7 @@ bool TVocEinstellungen::Save() {
 void TVocEinstellungen::LoadSelection(std::string_view selection) {
   std::string sel;
   if (!selection.empty()) sel = DiskSpelling(context_.vocabularyFolder, selection);
-  if (!sel.empty() && selectionLoaded_ && SelectionKey(sel) == SelectionKey(loadedSelection_)) return;
+  if (!sel.empty() && selectionLoaded_ && PathKey(sel) == PathKey(loadedSelection_)) return;
   std::vector<std::string> files;
   if (StaysInsideFolder(sel)) files = SelectionFiles(sel, context_.vocabularyFolder, LibraryListFile());
   fileCount_ = static_cast<int>(files.size());

@@ -72,6 +72,25 @@ TEST_F(SelectionFixture, TheOwnListSkipsLinesLeavingTheFolderAndRepeats) {
   EXPECT_TRUE(SelectionFiles("Grundwortschatz\\", "", list).empty());
 }
 
+// The loader reads the own list as the selection tree shows it: a list
+// saved by an editor with a byte order mark loads its first file, a line with
+// a control byte loads nothing, and "Reise\" and "reise/" are one name.
+TEST_F(SelectionFixture, TheOwnListLoadsWhatTheTreeShows) {
+  struct Case {
+    std::string list;
+    std::vector<std::string> files;
+  };
+  for (const Case& c : {
+           Case{"\xEF\xBB\xBFReise\\Grüße.asc\r\n", {"Reise\\Grüße.asc"}},
+           Case{"\xEF\xBB\xBF\r\nReise\\Grüße.asc", {"Reise\\Grüße.asc"}},
+           Case{"Grundwortschatz\\Fa\x01milie.asc\nReise\\Grüße.asc\n", {"Reise\\Grüße.asc"}},
+           Case{"Grundwortschatz\\Familie.asc\nGRUNDWORTSCHATZ/familie.asc/\n", {"Grundwortschatz\\Familie.asc"}},
+       }) {
+    const std::string list = dir.file("E_Bibliotheken.txt", c.list);
+    EXPECT_EQ(Relative(SelectionFiles("", vocab, list)), c.files) << c.list;
+  }
+}
+
 TEST(Selection, GuardAndListPath) {
   for (const char* ok : {"", "a", "a\\b\\", "a..b\\c", "...\\x", "Grüße.asc"}) EXPECT_TRUE(StaysInsideFolder(ok)) << ok;
   for (const char* bad :
