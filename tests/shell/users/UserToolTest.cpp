@@ -1,30 +1,15 @@
 // vyr-user dump: a user file as JSON, and a German message with status 1
 // for a file it cannot read.
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
+#include "tests/common/ToolRun.h"
 #include "tests/shell/users/UserFixture.h"
 
 namespace vyr::test {
 namespace {
 
-struct TToolRun {
-  int status = -1;
-  QJsonObject json;
-  QString errors;
-};
-
 TToolRun Dump(const std::string& path) {
-  QProcess tool;
-  tool.start(QString::fromUtf8(VYR_USER_TOOL), {u"dump"_qs, NativePath(path)});
-  TToolRun run;
-  if (!tool.waitForFinished(30000)) return run;
-  run.status = tool.exitCode();
-  run.json = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
-  run.errors = QString::fromUtf8(tool.readAllStandardError());
-  return run;
+  return RunJsonTool(QString::fromUtf8(VYR_USER_TOOL), {u"dump"_qs, NativePath(path)});
 }
 
 TEST_F(UserTest, ToolDumpsAUserFile) {

@@ -3,33 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
 #include "platform/core/Files.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/ToolRun.h"
 
 namespace vyr {
 namespace {
 
 using test::TTempDir;
 
-struct TToolRun {
-  int status = -1;
-  QJsonObject json;
-  QString errors;
-};
+using test::RunJsonTool;
+using test::TToolRun;
 
 TToolRun RunTool(const char* command, const std::string& file) {
-  QProcess tool;
-  tool.start(QStringLiteral(VYR_SEL_TOOL), {QString::fromLatin1(command), NativePath(file)});
-  TToolRun run;
-  if (!tool.waitForFinished(30000)) return run;
-  run.status = tool.exitCode();
-  run.json = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
-  run.errors = QString::fromUtf8(tool.readAllStandardError());
-  return run;
+  return RunJsonTool(QStringLiteral(VYR_SEL_TOOL), {QString::fromLatin1(command), NativePath(file)});
 }
 
 // Every line with the reason it takes no name, and the names taken; the
