@@ -12,6 +12,8 @@
 namespace vyr {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 }  // namespace
@@ -36,12 +38,15 @@ std::string PathKey(std::string_view path) {
 }
 
 std::vector<TListLine> ParseListLines(std::string_view text) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::vector<TListLine> lines;
   std::set<std::string> seen;
   for (const std::string& raw : SplitLines(text)) {
+    // A byte order mark begins a line too where lists were joined, and a
+    // name beginning with one would lose it when written and read again.
+    std::string_view name = TrimView(raw);
+    while (name.substr(0, 3) == kByteOrderMark) name = TrimView(name.substr(3));
     TListLine& l = lines.emplace_back();
-    l.name = TrimView(raw);
+    l.name = name;
     if (l.name.empty()) l.verdict = TListVerdict::Empty;
     else if (!StaysInsideFolder(l.name)) l.verdict = TListVerdict::Outside;
     else if (std::any_of(l.name.begin(), l.name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }))

@@ -33,8 +33,8 @@ struct TListLine {
   std::string name;  // the line without blanks at either end
   TListVerdict verdict = TListVerdict::Taken;
 };
-// The lines of a list file's text: a leading UTF-8 byte order mark is
-// dropped; empty lines, lines leading out of the vocabulary folder, lines
+// The lines of a list file's text: UTF-8 byte order marks at the start of a
+// line are dropped; empty lines, lines leading out of the vocabulary folder, lines
 // with control bytes and names already taken (compared by PathKey) name
 // nothing.
 std::vector<TListLine> ParseListLines(std::string_view text);

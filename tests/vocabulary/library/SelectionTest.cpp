@@ -73,7 +73,7 @@ TEST_F(SelectionFixture, TheOwnListSkipsLinesLeavingTheFolderAndRepeats) {
 }
 
 // The loader reads the own list as the selection tree shows it: a list
-// saved by an editor with a byte order mark loads its first file, a line with
+// saved by an editor with byte order marks loads its files, a line with
 // a control byte loads nothing, and "Reise\" and "reise/" are one name.
 TEST_F(SelectionFixture, TheOwnListLoadsWhatTheTreeShows) {
   struct Case {
@@ -83,6 +83,10 @@ TEST_F(SelectionFixture, TheOwnListLoadsWhatTheTreeShows) {
   for (const Case& c : {
            Case{"\xEF\xBB\xBFReise\\Grüße.asc\r\n", {"Reise\\Grüße.asc"}},
            Case{"\xEF\xBB\xBF\r\nReise\\Grüße.asc", {"Reise\\Grüße.asc"}},
+           // two lists joined, and a mark that makes no name
+           Case{"\xEF\xBB\xBFReise\\Grüße.asc\r\n\xEF\xBB\xBF \xEF\xBB\xBFGrundwortschatz\\Familie.asc\r\n"
+                "\x16\xEF\xBB\xBF\r\n",
+                {"Reise\\Grüße.asc", "Grundwortschatz\\Familie.asc"}},
            Case{"Grundwortschatz\\Fa\x01milie.asc\nReise\\Grüße.asc\n", {"Reise\\Grüße.asc"}},
            Case{"Grundwortschatz\\Familie.asc\nGRUNDWORTSCHATZ/familie.asc/\n", {"Grundwortschatz\\Familie.asc"}},
        }) {
