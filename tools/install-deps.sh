@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo course need
-# (pulseaudio and its tools for the real-sound test, sox and lame for the
-# course's music, espeak-ng for the course's recordings and the synthetic
-# voice), only those that are missing (with sudo when not run as
-# root).
+# (pulseaudio and its tools for the real-sound tests, sox and lame for the
+# course's music, espeak-ng for the course's recordings, the synthetic voice
+# and the language lab's speaker), only those that are missing (with sudo
+# when not run as root).
 set -euo pipefail
 
 packages=(

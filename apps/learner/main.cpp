@@ -9,6 +9,9 @@
 #include "shell/recordings/RecordingPlayer.h"
 #include "shell/recordings/Recordings.h"
 #include "shell/recordings/RecordingsCommands.h"
+#include "shell/lab/LabCommands.h"
+#include "shell/lab/ThemenListe.h"
+#include "shell/lab/XRecorder.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/SharedObjects.h"
 #include "shell/startup/StartUp.h"
@@ -43,6 +46,7 @@ int main(int argc, char** argv) {
 
   // The shared objects of the later subsystems join through these steps.
   std::unique_ptr<vyr::TXUserBase> users;
+  std::unique_ptr<vyr::TThemenListe> lab;
   vyr::TStartUpSteps steps;
   // The superlearning options create the one music player.
   steps.createSuperOptions = vyr::CreateSuperOptions;
@@ -85,6 +89,7 @@ int main(int argc, char** argv) {
     users->loginHooks.push_back([&settings] { settings->Load(); });
     users->logoutHooks.push_back([&settings] { settings->Save(); });
   };
+  steps.createLabTopics = [&lab] { lab = std::make_unique<vyr::TThemenListe>(); };
   steps.createHyperBase = vyr::CreateHyperBase;
   if (!vyr::StartUp(steps)) {
     vyr::SetRecordingPlayer(nullptr);
@@ -97,6 +102,7 @@ int main(int argc, char** argv) {
   }
 
   vyr::TShutdownSteps shutdown;
+  shutdown.releaseLabTopics = [&lab] { lab.reset(); };  // saves the lab settings
   shutdown.releaseSamplePlayer = [] {
     vyr::SetRecordingPlayer(nullptr);
     vyr::ReleaseSamplePlayer();
@@ -121,6 +127,12 @@ int main(int argc, char** argv) {
   };
   vyr::TSettingsCommands settingsCommands(*settings, main.showVocabularyStart, &main);
   main.Dispatcher().SetOwner(vyr::TCommandOwner::Settings, &settingsCommands);
+  // The lab writes to the window's page control; the page control's one
+  // recorder answers "rec" and "play" on pages with a <RECORDER>.
+  if (lab) lab->SetPage(main.XPage());
+  vyr::TXRecorder recorder(*main.XPage());
+  vyr::TLabCommands labCommands(lab, *main.XPage());
+  main.Dispatcher().SetOwner(vyr::TCommandOwner::Lab, &labCommands);
   vyr::CreateSampleList();
   // The end of a piece reaches the main window, which goes on with the next
   // and shows its path in the caption.
@@ -151,6 +163,7 @@ int main(int argc, char** argv) {
   main.SetWindowMode(vyr::Env().windowMode);
   main.ShowInMode();
   const int result = app.exec();
+  if (lab) lab->SetPage(nullptr);  // the window's page control goes with the window
   // When the window closed without its shutdown, the players still go
   // before the application object, the options (which read the music
   // player) before the music player.

@@ -130,6 +130,7 @@ void TXPage::resetNavigation() {
 
 // The step after every page read.
 void TXPage::pageRead(TPageRead) {
+  if (OnRecorderHide) OnRecorderHide();
   resetNavigation();
   createExercises();
   if (OnFileChange) OnFileChange(this);
@@ -190,6 +191,17 @@ void TXPage::drawBuffer() {
   drawFieldAnswers();
   drawTray();
   drawSentences();
+  if (model_.Recorder.Present && OnRecorderShow) OnRecorderShow();
+}
+
+void TXPage::PaintOnPage(const QRect& pageRect, const std::function<void(QPainter&)>& paint) {
+  if (buffer_.isNull()) return;
+  {
+    QPainter p(&buffer_);
+    p.setClipRect(pageRect);
+    paint(p);
+  }
+  update(pageRect.translated(0, -layout_.ScrollPos));
 }
 
 void TXPage::redraw() {

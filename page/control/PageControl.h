@@ -210,6 +210,12 @@ class TXPage : public QWidget {
   // reaction itself).
   std::function<void(const std::string& command)> RecorderCommand;
   std::function<void(const std::string& command)> ChoiceAnswer;
+  // The recorder's own hooks: shown at the end of every drawing of a page
+  // that has a recorder, stopped and hidden whenever a page is read.
+  std::function<void()> OnRecorderShow;
+  std::function<void()> OnRecorderHide;
+  // Paints into the page buffer (page coordinates) and shows the rectangle.
+  void PaintOnPage(const QRect& pageRect, const std::function<void(QPainter&)>& paint);
 
  protected:
   void paintEvent(QPaintEvent* e) override;

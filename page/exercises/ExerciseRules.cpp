@@ -117,17 +117,17 @@ TEvaluation EvaluateAnswer(std::string_view answer, const std::vector<std::strin
   return ev;
 }
 
-std::string HelpMask(std::string_view word, const TRandomFn& random) {
+std::string HelpMask(std::string_view word, const TRandomFn& random, char placeholder) {
   const size_t n = word.size();
   if (n == 0) return {};
-  if (n <= 2) return std::string(n, '_');
+  if (n <= 2) return std::string(n, placeholder);
   std::string mask(word);
   const size_t last = n > 3 ? n - 1 : n;  // a three-letter word keeps only its first
   for (size_t i = 1; i < last; ++i) {
     const char c = word[i];
     if (std::string_view(" !',-.?").find(c) != std::string_view::npos) continue;
     if (i + 1 >= 5 && random && random(5) == 3) continue;
-    mask[i] = '_';
+    mask[i] = placeholder;
   }
   return mask;
 }

@@ -65,8 +65,9 @@ TEvaluation EvaluateAnswer(std::string_view answer, const std::vector<std::strin
 // --- Help mask --------------------------------------------------------------
 
 // "bread" -> "b___d", "bed" -> "b__", "don't" -> "d__'t"; from the fifth
-// character on a letter stays visible with a chance of one in five.
-std::string HelpMask(std::string_view word, const TRandomFn& random = ProgramRandom());
+// character on a letter stays visible with a chance of one in five. The
+// language lab writes its masks with "." instead of "_".
+std::string HelpMask(std::string_view word, const TRandomFn& random = ProgramRandom(), char placeholder = '_');
 
 // --- Accent groups ------------------------------------------------------------
 

@@ -2,6 +2,9 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QAudioSink>
+#include <QAudioSource>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -20,6 +23,7 @@
 #include <set>
 
 #include "platform/core/Files.h"
+#include "platform/core/Tick.h"
 #include "text/Case.h"
 
 namespace vyr {
@@ -49,7 +53,21 @@ struct TCommand {
   int32_t from = -1;
   bool wait = false;
   bool openNew = false;
+  std::map<std::string, std::string> format;  // "set": key -> value
 };
+
+// The one format the recorder takes: 16-bit mono PCM at 44,100 Hz.
+constexpr int kTakeRate = 44100, kTakeBytesPerSecond = 88200;
+
+QAudioFormat TakeFormat() {
+  QAudioFormat f;
+  f.setSampleRate(kTakeRate);
+  f.setChannelCount(1);
+  f.setSampleFormat(QAudioFormat::Int16);
+  return f;
+}
+
+int64_t TakeMs(qsizetype bytes) { return int64_t(bytes) * 1000 / kTakeBytesPerSecond; }
 
 std::vector<std::string> Tokens(std::string_view text) {
   std::vector<std::string> out;
@@ -84,7 +102,8 @@ int Parse(std::string_view text, TCommand& cmd) {
   const std::vector<std::string> t = Tokens(text);
   if (t.empty()) return snd::UnknownCommand;
   cmd.verb = LowerCase(t[0]);
-  static const char* const kVerbs[] = {"open", "play", "stop", "close", "seek", "pause", "resume", "status"};
+  static const char* const kVerbs[] = {"open",   "play",   "stop", "close",  "seek", "pause",
+                                       "resume", "status", "set",  "record", "save"};
   bool known = false;
   for (const char* v : kVerbs) known = known || cmd.verb == v;
   if (!known) return snd::UnknownCommand;
@@ -117,10 +136,16 @@ int Parse(std::string_view text, TCommand& cmd) {
       cmd.seekTo = LowerCase(t[++i]);
     } else if (cmd.verb == "status" && cmd.item.empty()) {
       cmd.item = key;
+    } else if (cmd.verb == "set") {
+      if (!hasValue) return snd::MissingParameter;
+      cmd.format[key] = t[++i];
+    } else if (cmd.verb == "save" && cmd.file.empty()) {
+      cmd.file = t[i];
     }
     // "notify", "shareable" and the like change nothing here.
   }
   if (cmd.verb == "status" && cmd.item.empty()) return snd::MissingParameter;
+  if (cmd.verb == "save" && cmd.file.empty()) return snd::MissingParameter;
   if (cmd.verb == "seek" && cmd.seekTo != "start" && cmd.seekTo != "end" && !Number(cmd.seekTo))
     return snd::MissingParameter;
   return snd::Ok;
@@ -145,6 +170,10 @@ class TBackEnd {
   virtual int64_t Length(const std::string& alias) = 0;
   virtual void PlayFile(const QString& native) = 0;
   virtual void StopFile() = 0;
+  // The empty wave device ("open new"): "play" replays its take, and it
+  // records a new take into memory, replacing the old one.
+  virtual int Record(const std::string& alias) = 0;
+  virtual QByteArray Take(const std::string& alias) = 0;
 };
 
 // Plays nothing; every sound is over at once, unless a test asked for
@@ -152,77 +181,151 @@ class TBackEnd {
 class TSilentBackEnd final : public TBackEnd {
  public:
   bool Silent() const override { return true; }
-  bool Open(const std::string& alias, const QString&, TSoundKind) override {
-    if (neverEndLength >= 0) lengths_[alias] = neverEndLength;
+  bool Open(const std::string& alias, const QString&, TSoundKind kind) override {
+    if (kind == TSoundKind::Empty) waves_[alias] = {};
+    else if (neverEndLength >= 0) lengths_[alias] = neverEndLength;
     return true;
   }
   void Play(const std::string& alias, int32_t) override {
+    if (TWave* w = FindWave(alias)) {
+      Stop(alias);  // a take being recorded ends first
+      if (w->bytes > 0) *w = {TWave::Playing, Now(), w->bytes};
+      return;
+    }
     if (lengths_.count(alias)) playing_.insert(alias);
   }
-  void Stop(const std::string& alias) override { playing_.erase(alias); }
-  void Pause(const std::string& alias) override { playing_.erase(alias); }
+  void Stop(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) {
+      if (w->mode == TWave::Recording) w->bytes = (Now() - w->start) * kTakeBytesPerSecond / 1000 / 2 * 2;
+      w->mode = TWave::Stopped;
+    }
+    playing_.erase(alias);
+  }
+  void Pause(const std::string& alias) override { Stop(alias); }
   void Seek(const std::string&, int64_t) override {}
   void Close(const std::string& alias) override {
     playing_.erase(alias);
     lengths_.erase(alias);
+    waves_.erase(alias);
   }
-  bool Playing(const std::string& alias) override { return playing_.count(alias) > 0; }
-  std::string Mode(const std::string& alias) override { return Playing(alias) ? "playing" : "stopped"; }
-  int64_t Position(const std::string&) override { return 0; }
+  bool Playing(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) return Settle(*w) == TWave::Playing;
+    return playing_.count(alias) > 0;
+  }
+  std::string Mode(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) {
+      const auto mode = Settle(*w);
+      return mode == TWave::Recording ? "recording" : mode == TWave::Playing ? "playing" : "stopped";
+    }
+    return Playing(alias) ? "playing" : "stopped";
+  }
+  int64_t Position(const std::string& alias) override {
+    TWave* w = FindWave(alias);
+    if (!w || Settle(*w) == TWave::Stopped) return 0;
+    return Now() - w->start;
+  }
   int64_t Length(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) return TakeMs(w->bytes);
     const auto it = lengths_.find(alias);
     return it == lengths_.end() ? 0 : it->second;
   }
   void PlayFile(const QString&) override {}
   void StopFile() override {}
+  // Records only when the tests asked for the silent back end: a machine
+  // that merely lacks a sound card has no microphone either.
+  int Record(const std::string& alias) override {
+    TWave* w = FindWave(alias);
+    if (!w) return snd::UnknownCommand;
+    if (qgetenv("VYR_SILENT") != "1") return snd::NoInputDevice;
+    *w = {TWave::Recording, Now(), 0};
+    return snd::Ok;
+  }
+  QByteArray Take(const std::string& alias) override {
+    TWave* w = FindWave(alias);
+    if (!w) return {};
+    Settle(*w);
+    return w->mode == TWave::Recording ? QByteArray() : QByteArray(qsizetype(w->bytes), '\0');
+  }
 
   static inline int64_t neverEndLength = -1;
+  static inline int64_t clockOffset = 0;  // moved on by tests
 
  private:
+  // A take of silence: recording from `start`, or playing from `start`
+  // until its length has passed.
+  struct TWave {
+    enum TMode { Stopped, Recording, Playing } mode = Stopped;
+    int64_t start = 0;
+    int64_t bytes = 0;
+  };
+  static int64_t Now() { return int64_t(TickCount()) + clockOffset; }
+  TWave* FindWave(const std::string& alias) {
+    const auto it = waves_.find(alias);
+    return it == waves_.end() ? nullptr : &it->second;
+  }
+  static TWave::TMode Settle(TWave& w) {
+    if (w.mode == TWave::Playing && Now() - w.start >= TakeMs(w.bytes)) w.mode = TWave::Stopped;
+    return w.mode;
+  }
   std::map<std::string, int64_t> lengths_;
   std::set<std::string> playing_;
+  std::map<std::string, TWave> waves_;
 };
 
 class TQtBackEnd final : public TBackEnd {
  public:
   bool Silent() const override { return false; }
   bool Open(const std::string& alias, const QString& native, TSoundKind kind) override {
+    if (kind == TSoundKind::Empty) {
+      waves_[alias] = std::make_unique<TWave>();
+      return true;
+    }
     auto p = std::make_unique<TPlayer>();
     if (kind != TSoundKind::Empty) p->player.setSource(QUrl::fromLocalFile(native));
     players_[alias] = std::move(p);
     return true;
   }
   void Play(const std::string& alias, int32_t from) override {
+    if (TWave* w = FindWave(alias)) return w->Play();
     if (TPlayer* p = Find(alias)) {
       if (from >= 0) p->player.setPosition(from);
       p->player.play();
     }
   }
   void Stop(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) w->Stop();
     if (TPlayer* p = Find(alias)) p->player.stop();
   }
   void Pause(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) w->Stop();
     if (TPlayer* p = Find(alias)) p->player.pause();
   }
   void Seek(const std::string& alias, int64_t ms) override {
     if (TPlayer* p = Find(alias)) p->player.setPosition(ms < 0 ? p->player.duration() : ms);
   }
-  void Close(const std::string& alias) override { players_.erase(alias); }
+  void Close(const std::string& alias) override {
+    players_.erase(alias);
+    waves_.erase(alias);
+  }
   bool Playing(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) return w->Playing();
     TPlayer* p = Find(alias);
     return p && !p->failed && p->player.playbackState() == QMediaPlayer::PlayingState &&
            p->player.mediaStatus() != QMediaPlayer::InvalidMedia && p->player.mediaStatus() != QMediaPlayer::EndOfMedia;
   }
   std::string Mode(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) return w->Recording() ? "recording" : w->Playing() ? "playing" : "stopped";
     TPlayer* p = Find(alias);
     if (p && p->player.playbackState() == QMediaPlayer::PausedState) return "paused";
     return Playing(alias) ? "playing" : "stopped";
   }
   int64_t Position(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) return w->Position();
     TPlayer* p = Find(alias);
     return p ? p->player.position() : 0;
   }
   int64_t Length(const std::string& alias) override {
+    if (TWave* w = FindWave(alias)) return TakeMs(w->take.size());
     TPlayer* p = Find(alias);
     return p ? p->player.duration() : 0;
   }
@@ -235,8 +338,76 @@ class TQtBackEnd final : public TBackEnd {
   void StopFile() override {
     if (effect_) effect_->stop();
   }
+  int Record(const std::string& alias) override {
+    TWave* w = FindWave(alias);
+    return w ? w->Record() : snd::UnknownCommand;
+  }
+  QByteArray Take(const std::string& alias) override {
+    TWave* w = FindWave(alias);
+    return w && !w->Recording() ? w->take : QByteArray();
+  }
 
  private:
+  // The empty wave device: a take in memory, recorded from the default
+  // input through a QAudioSource and replayed through a QAudioSink.
+  struct TWave {
+    QByteArray take;
+    QBuffer in, out;
+    std::unique_ptr<QAudioSource> source;
+    std::unique_ptr<QAudioSink> sink;
+
+    int Record() {
+      Stop();
+      const QAudioDevice device = QMediaDevices::defaultAudioInput();
+      if (device.isNull()) return snd::NoInputDevice;
+      source = std::make_unique<QAudioSource>(device, TakeFormat());
+      take.clear();
+      in.close();
+      in.setBuffer(&take);
+      in.open(QIODevice::WriteOnly | QIODevice::Truncate);
+      source->start(&in);
+      if (source->error() != QAudio::NoError || source->state() == QAudio::StoppedState) {
+        source.reset();
+        in.close();
+        take.clear();
+        return snd::NoInputDevice;
+      }
+      return snd::Ok;
+    }
+    void Play() {
+      Stop();
+      if (take.isEmpty()) return;  // nothing recorded: nothing to play
+      sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), TakeFormat());
+      out.close();
+      out.setData(take);
+      out.open(QIODevice::ReadOnly);
+      sink->start(&out);
+    }
+    void Stop() {
+      if (source) {
+        source->stop();
+        source.reset();
+        in.close();
+      }
+      if (sink) sink->stop();
+    }
+    bool Recording() const { return source && source->state() != QAudio::StoppedState; }
+    bool Playing() const {
+      if (!sink) return false;
+      const QAudio::State state = sink->state();
+      return state == QAudio::ActiveState || (state == QAudio::IdleState && !out.atEnd());
+    }
+    int64_t Position() const {
+      if (Recording()) return TakeMs(take.size());
+      return Playing() ? sink->processedUSecs() / 1000 : 0;
+    }
+  };
+  TWave* FindWave(const std::string& alias) {
+    const auto it = waves_.find(alias);
+    return it == waves_.end() ? nullptr : it->second.get();
+  }
+  std::map<std::string, std::unique_ptr<TWave>> waves_;
+
   struct TPlayer {
     QMediaPlayer player;
     QAudioOutput output;
@@ -290,12 +461,14 @@ class TSoundLayer {
       }
       if (!b.Open(c.alias, native, kind)) return Fail(snd::CannotPlay);
       devices_[c.alias] = c.file;
+      if (c.openNew) waves_.insert(c.alias);
       Log(c);
       return r;
     }
     if (c.verb == "close" && c.alias == "all") {
       for (const auto& [alias, file] : devices_) b.Close(alias);
       devices_.clear();
+      waves_.clear();
       Log(c);
       return r;
     }
@@ -313,6 +486,14 @@ class TSoundLayer {
     } else if (c.verb == "close") {
       b.Close(c.alias);
       devices_.erase(c.alias);
+      waves_.erase(c.alias);
+    } else if (c.verb == "set" || c.verb == "record" || c.verb == "save") {
+      if (!waves_.count(c.alias)) return Fail(snd::UnknownCommand);
+      if (c.verb == "set" && !TakeFormatAccepted(c.format)) return Fail(snd::BadFormat);
+      if (c.verb == "record") {
+        if (const int error = b.Record(c.alias)) return Fail(error);
+      }
+      if (c.verb == "save" && !SaveTake(c.file, b.Take(c.alias))) return Fail(snd::CannotSave);
     } else if (c.verb == "status") {
       if (c.item == "mode") r.text = b.Mode(c.alias);
       else if (c.item == "position") r.text = std::to_string(b.Position(c.alias));
@@ -340,6 +521,7 @@ class TSoundLayer {
   void CloseAll() {
     for (const auto& [alias, file] : devices_) BackEnd().Close(alias);
     devices_.clear();
+    waves_.clear();
     StopFile();
   }
 
@@ -352,8 +534,49 @@ class TSoundLayer {
     if (BackEnd().Silent()) events_.push_back({c.verb, c.alias, c.file, c.from, c.wait});
   }
 
+  // "set": every value given must be that of 16-bit mono at 44,100 Hz.
+  static bool TakeFormatAccepted(const std::map<std::string, std::string>& format) {
+    static const std::map<std::string, int32_t> kTake = {{"bitspersample", 16},
+                                                         {"channels", 1},
+                                                         {"alignment", 2},
+                                                         {"samplespersec", kTakeRate},
+                                                         {"bytespersec", kTakeBytesPerSecond}};
+    for (const auto& [key, value] : format) {
+      const auto it = kTake.find(key);
+      if (it == kTake.end() || Number(value) != it->second) return false;
+    }
+    return true;
+  }
+  // The take as a wave file: the 44-byte RIFF header of 16-bit mono PCM at
+  // 44,100 Hz, then the samples; written safely, so a failure keeps the old file.
+  static bool SaveTake(const std::string& path, const QByteArray& take) {
+    const auto le32 = [](std::string& out, uint32_t v) {
+      for (int i = 0; i < 4; ++i) out += char((v >> (8 * i)) & 0xFF);
+    };
+    const auto le16 = [](std::string& out, uint16_t v) {
+      out += char(v & 0xFF);
+      out += char(v >> 8);
+    };
+    const uint32_t size = uint32_t(take.size());
+    std::string wave = "RIFF";
+    le32(wave, 36 + size);
+    wave += "WAVEfmt ";
+    le32(wave, 16);
+    le16(wave, 1);  // PCM
+    le16(wave, 1);  // mono
+    le32(wave, kTakeRate);
+    le32(wave, kTakeBytesPerSecond);
+    le16(wave, 2);   // block
+    le16(wave, 16);  // bits
+    wave += "data";
+    le32(wave, size);
+    wave.append(take.constData(), size_t(take.size()));
+    return WriteWholeFile(path, wave);
+  }
+
   std::unique_ptr<TBackEnd> backEnd_;
   std::map<std::string, std::string> devices_;  // alias -> file as given
+  std::set<std::string> waves_;                 // the aliases of empty wave devices
 };
 
 TSoundLayer& Layer() {
@@ -364,6 +587,7 @@ TSoundLayer& Layer() {
 void TSoundLayer::ShutDown() {
   TSoundLayer& l = Layer();
   l.devices_.clear();
+  l.waves_.clear();
   l.backEnd_.reset();
 }
 
@@ -428,6 +652,9 @@ std::string SoundErrorText(int error) {
     case snd::AliasInUse: return "Der angegebene Aliasname wird bereits verwendet.";
     case snd::CannotPlay:
       return "Die Datei kann nicht wiedergegeben werden. Sie ist beschädigt oder hat ein unbekanntes Format.";
+    case snd::CannotSave: return "Die Aufnahme konnte nicht gespeichert werden.";
+    case snd::BadFormat: return "Das Aufnahmeformat wird nicht unterstützt.";
+    case snd::NoInputDevice: return "Kein Aufnahmegerät gefunden.";
     default: return "Unbekannter Fehler des Audiogeräts (" + std::to_string(error) + ").";
   }
 }
@@ -461,6 +688,10 @@ std::vector<TSoundEvent> SilentSoundEvents() {
   std::vector<TSoundEvent> events;
   OnSoundThread([&] { events = Layer().events_; });
   return events;
+}
+
+void AdvanceSilentSoundClock(int64_t ms) {
+  OnSoundThread([ms] { TSilentBackEnd::clockOffset += ms; });
 }
 
 void SetSilentSoundsNeverEnd(int64_t lengthMs) {

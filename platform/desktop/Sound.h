@@ -9,6 +9,13 @@
 //   seek welle to start|end|<ms>                 pause welle   resume welle
 //   status welle mode|position|length|ready
 //
+// The empty wave device also records (16-bit mono at 44,100 Hz only):
+//   set test bitspersample 16 channels 1 alignment 2 samplespersec 44100 bytespersec 88200
+//   seek test to start   record test   stop test   play test (the take)
+//   status test mode (recording|playing|stopped) | position | length  (ms)
+//   save test "C:\kurs\aufnahme.wav"           the take as a wave file
+// A new "record" replaces the take kept in memory.
+//
 // Wave and MP3 files are recognised by their content. Aliases are compared
 // without regard to case. Commands may be sent from any thread; they run on
 // the thread of the application object ("wait" blocks only the caller).
@@ -17,7 +24,9 @@
 // "1" (tests), when there is no audio output device or no application object,
 // the silent back end takes over without a message: it checks and answers
 // every command like the real one, plays nothing, and records what it was
-// asked so that tests can see the sounds of a page.
+// asked so that tests can see the sounds of a page. It records only when
+// VYR_SILENT is "1": the take is silence as long as the time it ran, and
+// "record" fails with NoInputDevice otherwise.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,6 +43,9 @@ constexpr int MissingParameter = 274;
 constexpr int FileNotFound = 275;
 constexpr int AliasInUse = 289;
 constexpr int CannotPlay = 296;
+constexpr int CannotSave = 302;     // the take could not be written
+constexpr int BadFormat = 320;      // "set" asked for a format the recorder lacks
+constexpr int NoInputDevice = 353;  // no microphone (or no sound server)
 }  // namespace snd
 
 struct TSoundReply {
@@ -89,5 +101,9 @@ void ClearSilentSoundEvents();
 // length in milliseconds (0: unknown). A negative length restores sounds
 // that are over at once.
 void SetSilentSoundsNeverEnd(int64_t lengthMs);
+
+// Moves the silent back end's clock on (tests): a take grows and a playback
+// advances by that many milliseconds, without waiting.
+void AdvanceSilentSoundClock(int64_t ms);
 
 }  // namespace vyr

@@ -155,6 +155,30 @@ QImage Techno(int w, int h, int variant) {
   return img;
 }
 
+// A recorder button of 44 x 44 on a rounded light face: a red dot to
+// record, a green triangle to play; busy ("…1") the face is dark and the
+// sign lit.
+QImage RecorderButton(bool record, bool busy) {
+  const int size = 44;
+  QImage img(size, size, QImage::Format_RGB888);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(90, 90, 110), 2));
+  p.setBrush(busy ? QColor(50, 50, 70) : QColor(225, 228, 236));
+  p.drawRoundedRect(QRectF(2, 2, size - 4, size - 4), 8, 8);
+  p.setPen(Qt::NoPen);
+  if (record) {
+    p.setBrush(busy ? QColor(255, 60, 60) : QColor(170, 30, 30));
+    p.drawEllipse(QPointF(size / 2.0, size / 2.0), 11, 11);
+  } else {
+    p.setBrush(busy ? QColor(90, 230, 90) : QColor(30, 130, 50));
+    const QPointF tri[] = {{15, 11}, {15, 33}, {33, 22}};
+    p.drawPolygon(tri, 3);
+  }
+  return img;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -173,8 +197,22 @@ int main(int argc, char** argv) {
     ok &= Save(dir, QStringLiteral("vorschau.jpg"), Techno(160, 100, 0), "JPG", 90);
     return ok ? 0 : 1;
   }
+  // "recorder FOLDER": the recorder's buttons rec0/rec1/play0/play1.bmp.
+  if (argc == 3 && QByteArray(argv[1]) == "recorder") {
+    const QDir dir(QString::fromLocal8Bit(argv[2]));
+    if (!QDir().mkpath(dir.path())) {
+      std::fprintf(stderr, "vyr-pictures: cannot create %s\n", argv[2]);
+      return 1;
+    }
+    bool ok = true;
+    for (int busy = 0; busy < 2; ++busy) {
+      ok &= Save(dir, QStringLiteral("rec%1.bmp").arg(busy), RecorderButton(true, busy), "BMP");
+      ok &= Save(dir, QStringLiteral("play%1.bmp").arg(busy), RecorderButton(false, busy), "BMP");
+    }
+    return ok ? 0 : 1;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: vyr-pictures FOLDER | vyr-pictures techno FOLDER\n");
+    std::fprintf(stderr, "usage: vyr-pictures FOLDER | vyr-pictures techno|recorder FOLDER\n");
     return 2;
   }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
