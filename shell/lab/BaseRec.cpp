@@ -85,6 +85,7 @@ void TBaseRec::PlayRecording() {
 
 void TBaseRec::StopRecorder() {
   SendCommand("stop test");
+  StopTimer();  // nothing left to watch
   SetState(Idle);
 }
 
