@@ -126,6 +126,11 @@ int Parse(std::string_view text, TCommand& cmd) {
     } else if (cmd.verb == "open" && key == "type") {
       if (!hasValue) return snd::MissingParameter;
       ++i;
+    } else if (cmd.verb == "record" && key == "to") {
+      if (!hasValue) return snd::MissingParameter;
+      const auto n = Number(t[++i]);
+      if (!n) return snd::MissingParameter;
+      cmd.from = *n;  // the longest take in milliseconds
     } else if (cmd.verb == "play" && (key == "from" || key == "to")) {
       if (!hasValue) return snd::MissingParameter;
       const auto n = Number(t[++i]);
@@ -172,7 +177,9 @@ class TBackEnd {
   virtual void StopFile() = 0;
   // The empty wave device ("open new"): "play" replays its take, and it
   // records a new take into memory, replacing the old one.
-  virtual int Record(const std::string& alias) = 0;
+  // limitMs: the longest take (-1: no limit); a device that hands over its
+  // samples in bursts never makes a take longer than that.
+  virtual int Record(const std::string& alias, int64_t limitMs) = 0;
   virtual QByteArray Take(const std::string& alias) = 0;
 };
 
@@ -189,14 +196,17 @@ class TSilentBackEnd final : public TBackEnd {
   void Play(const std::string& alias, int32_t) override {
     if (TWave* w = FindWave(alias)) {
       Stop(alias);  // a take being recorded ends first
-      if (w->bytes > 0) *w = {TWave::Playing, Now(), w->bytes};
+      if (w->bytes > 0) *w = {TWave::Playing, Now(), w->bytes, w->limit};
       return;
     }
     if (lengths_.count(alias)) playing_.insert(alias);
   }
   void Stop(const std::string& alias) override {
     if (TWave* w = FindWave(alias)) {
-      if (w->mode == TWave::Recording) w->bytes = (Now() - w->start) * kTakeBytesPerSecond / 1000 / 2 * 2;
+      if (w->mode == TWave::Recording) {
+        const int64_t ms = w->limit >= 0 ? std::min(Now() - w->start, w->limit) : Now() - w->start;
+        w->bytes = ms * kTakeBytesPerSecond / 1000 / 2 * 2;
+      }
       w->mode = TWave::Stopped;
     }
     playing_.erase(alias);
@@ -233,11 +243,11 @@ class TSilentBackEnd final : public TBackEnd {
   void StopFile() override {}
   // Records only when the tests asked for the silent back end: a machine
   // that merely lacks a sound card has no microphone either.
-  int Record(const std::string& alias) override {
+  int Record(const std::string& alias, int64_t limitMs) override {
     TWave* w = FindWave(alias);
     if (!w) return snd::UnknownCommand;
     if (qgetenv("VYR_SILENT") != "1") return snd::NoInputDevice;
-    *w = {TWave::Recording, Now(), 0};
+    *w = {TWave::Recording, Now(), 0, limitMs};
     return snd::Ok;
   }
   QByteArray Take(const std::string& alias) override {
@@ -257,6 +267,7 @@ class TSilentBackEnd final : public TBackEnd {
     enum TMode { Stopped, Recording, Playing } mode = Stopped;
     int64_t start = 0;
     int64_t bytes = 0;
+    int64_t limit = -1;
   };
   static int64_t Now() { return int64_t(TickCount()) + clockOffset; }
   TWave* FindWave(const std::string& alias) {
@@ -338,9 +349,9 @@ class TQtBackEnd final : public TBackEnd {
   void StopFile() override {
     if (effect_) effect_->stop();
   }
-  int Record(const std::string& alias) override {
+  int Record(const std::string& alias, int64_t limitMs) override {
     TWave* w = FindWave(alias);
-    return w ? w->Record() : snd::UnknownCommand;
+    return w ? w->Record(limitMs) : snd::UnknownCommand;
   }
   QByteArray Take(const std::string& alias) override {
     TWave* w = FindWave(alias);
@@ -356,11 +367,15 @@ class TQtBackEnd final : public TBackEnd {
     std::unique_ptr<QAudioSource> source;
     std::unique_ptr<QAudioSink> sink;
 
-    int Record() {
+    qsizetype limit = -1;  // bytes
+
+    int Record(int64_t limitMs) {
       Stop();
+      limit = limitMs < 0 ? -1 : qsizetype(limitMs * kTakeBytesPerSecond / 1000 / 2 * 2);
       const QAudioDevice device = QMediaDevices::defaultAudioInput();
       if (device.isNull()) return snd::NoInputDevice;
       source = std::make_unique<QAudioSource>(device, TakeFormat());
+      source->setBufferSize(kTakeBytesPerSecond / 20);  // small pieces: the take grows as it is spoken
       take.clear();
       in.close();
       in.setBuffer(&take);
@@ -388,6 +403,7 @@ class TQtBackEnd final : public TBackEnd {
         source->stop();
         source.reset();
         in.close();
+        if (limit >= 0 && take.size() > limit) take.truncate(limit);
       }
       if (sink) sink->stop();
     }
@@ -491,7 +507,7 @@ class TSoundLayer {
       if (!waves_.count(c.alias)) return Fail(snd::UnknownCommand);
       if (c.verb == "set" && !TakeFormatAccepted(c.format)) return Fail(snd::BadFormat);
       if (c.verb == "record") {
-        if (const int error = b.Record(c.alias)) return Fail(error);
+        if (const int error = b.Record(c.alias, c.from)) return Fail(error);
       }
       if (c.verb == "save" && !SaveTake(c.file, b.Take(c.alias))) return Fail(snd::CannotSave);
     } else if (c.verb == "status") {

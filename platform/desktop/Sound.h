@@ -11,10 +11,10 @@
 //
 // The empty wave device also records (16-bit mono at 44,100 Hz only):
 //   set test bitspersample 16 channels 1 alignment 2 samplespersec 44100 bytespersec 88200
-//   seek test to start   record test   stop test   play test (the take)
+//   seek test to start   record test [to <ms>]   stop test   play test (the take)
 //   status test mode (recording|playing|stopped) | position | length  (ms)
 //   save test "C:\kurs\aufnahme.wav"           the take as a wave file
-// A new "record" replaces the take kept in memory.
+// A new "record" replaces the take kept in memory; "to" caps its length.
 //
 // Wave and MP3 files are recognised by their content. Aliases are compared
 // without regard to case. Commands may be sent from any thread; they run on

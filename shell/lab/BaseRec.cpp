@@ -53,7 +53,9 @@ void TBaseRec::StartRecording() {
           " alignment " + std::to_string(align) + " samplespersec " + std::to_string(kSamplesPerSecond) +
           " bytespersec " + std::to_string(bytesPerSecond),
       "seek test to start",
-      "record test",
+      // The limit also caps the take itself: a device that hands over its
+      // samples late or in bursts still gives a take of at most the limit.
+      "record test to " + std::to_string(maxSeconds_ * 1000),
   };
   // The first failure is the one message; the recorder stays idle.
   for (const std::string& c : commands) {
