@@ -20,6 +20,7 @@
 #include "platform/desktop/Sound.h"
 #include "superlearning/sound/Music.h"
 #include "superlearning/sound/SamplePlayer.h"
+#include "tests/common/OwnPulseServer.h"
 #include "tests/common/SoundWait.h"
 
 namespace vyr {
@@ -136,47 +137,14 @@ TEST(RealSound, ABrokenPieceFailsOnceAndStartsNothing) {
   EXPECT_FALSE(music.StartPending());
 }
 
-// Starts the test's own PulseAudio server; false when it cannot.
-bool StartServer(const QString& dir) {
-  const QString runtime = dir + u"/run"_qs, home = dir + u"/home"_qs;
-  QDir().mkpath(runtime);
-  QDir().mkpath(home);
-  QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-  qputenv("HOME", home.toLocal8Bit());
-  qputenv("PULSE_SERVER", (u"unix:"_qs + runtime + u"/pulse/native"_qs).toLocal8Bit());
-  qunsetenv("VYR_SILENT");
-  qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-  const int rc =
-      QProcess::execute(u"pulseaudio"_qs, {u"-n"_qs, u"--daemonize=yes"_qs, u"--exit-idle-time=-1"_qs, u"-L"_qs,
-                                           u"module-null-sink sink_name="_qs + QString::fromLatin1(kSink), u"-L"_qs,
-                                           u"module-native-protocol-unix"_qs});
-  if (rc != 0) {
-    std::fprintf(stderr, "pulseaudio startet nicht (%d)\n", rc);
-    return false;
-  }
-  QElapsedTimer clock;
-  clock.start();
-  while (QProcess::execute(u"pactl"_qs, {u"info"_qs}) != 0) {
-    if (clock.elapsed() > 20000) {
-      std::fprintf(stderr, "pactl erreicht den Server nicht\n");
-      return false;
-    }
-    QThread::msleep(100);
-  }
-  QProcess::execute(u"pactl"_qs, {u"set-default-sink"_qs, QString::fromLatin1(kSink)});
-  return true;
-}
-
-void StopServer() { QProcess::execute(u"pulseaudio"_qs, {u"--kill"_qs}); }
-
 }  // namespace
 }  // namespace vyr
 
 int main(int argc, char** argv) {
   QTemporaryDir dir;
   vyr::gDir = dir.path();
-  if (!vyr::StartServer(dir.path())) return 1;
+  vyr::test::TOwnPulseServer server;
+  if (!server.Start(dir.path(), QString::fromLatin1(vyr::kSink))) return 1;
   vyr::ChooseSoundBackEnd();
   int result;
   {
@@ -185,6 +153,6 @@ int main(int argc, char** argv) {
     result = RUN_ALL_TESTS();
     vyr::CloseAllSounds();
   }
-  vyr::StopServer();
+  server.Stop();
   return result;
 }

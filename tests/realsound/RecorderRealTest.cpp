@@ -20,13 +20,13 @@
 #include "platform/core/Files.h"
 #include "platform/desktop/Sound.h"
 #include "shell/lab/BaseRec.h"
+#include "tests/common/OwnPulseServer.h"
 #include "tests/common/SoundWait.h"
 
 namespace vyr {
 namespace {
 
 QString gDir;
-qint64 gServerPid = 0;
 
 uint32_t Le32(const QByteArray& b, int at) {
   return uint8_t(b[at]) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
@@ -99,57 +99,16 @@ TEST(RecorderReal, RecordsASecondOfTheSineSourceAndSavesItAsWave) {
   EXPECT_GT(after, 50.0);
 }
 
-// The test's own server; false when it cannot start.
-bool StartServer(const QString& dir) {
-  const QString runtime = dir + u"/run"_qs, home = dir + u"/home"_qs;
-  QDir().mkpath(runtime);
-  QDir().mkpath(home);
-  QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-  qputenv("HOME", home.toLocal8Bit());
-  qputenv("PULSE_SERVER", (u"unix:"_qs + runtime + u"/pulse/native"_qs).toLocal8Bit());
-  qunsetenv("VYR_SILENT");
-  qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-  QProcess server;
-  server.setProgram(u"pulseaudio"_qs);
-  server.setArguments({u"-n"_qs, u"--daemonize=no"_qs, u"--exit-idle-time=-1"_qs, u"-L"_qs,
-                       u"module-null-sink sink_name=vyrtest"_qs, u"-L"_qs,
-                       u"module-sine-source source_name=vyrsine frequency=440"_qs, u"-L"_qs,
-                       u"module-native-protocol-unix"_qs});
-  server.setStandardOutputFile(QProcess::nullDevice());
-  server.setStandardErrorFile(QProcess::nullDevice());
-  if (!server.startDetached(&gServerPid)) {
-    std::fprintf(stderr, "pulseaudio startet nicht\n");
-    return false;
-  }
-  QElapsedTimer clock;
-  clock.start();
-  while (QProcess::execute(u"pactl"_qs, {u"info"_qs}) != 0) {
-    if (clock.elapsed() > 20000) {
-      std::fprintf(stderr, "pactl erreicht den Server nicht\n");
-      return false;
-    }
-    QThread::msleep(100);
-  }
-  QProcess::execute(u"pactl"_qs, {u"set-default-sink"_qs, u"vyrtest"_qs});
-  QProcess::execute(u"pactl"_qs, {u"set-default-source"_qs, u"vyrsine"_qs});
-  return true;
-}
-
-void StopServer() {
-  if (gServerPid > 0) ::kill(pid_t(gServerPid), SIGTERM);
-}
-
 }  // namespace
 }  // namespace vyr
 
 int main(int argc, char** argv) {
   QTemporaryDir dir;
   vyr::gDir = dir.path();
-  if (!vyr::StartServer(dir.path())) {
-    vyr::StopServer();
+  vyr::test::TOwnPulseServer server;
+  if (!server.Start(dir.path(), u"vyrtest"_qs, u"module-sine-source source_name=vyrsine frequency=440"_qs,
+                    u"vyrsine"_qs))
     return 1;
-  }
   vyr::ChooseSoundBackEnd();
   int result;
   {
@@ -158,6 +117,6 @@ int main(int argc, char** argv) {
     result = RUN_ALL_TESTS();
     vyr::CloseAllSounds();
   }
-  vyr::StopServer();
+  server.Stop();
   return result;
 }
