@@ -39,20 +39,21 @@ TXPage::TXPage(QWidget* parent)
   setMouseTracking(true);
   scrollBar_->hide();
   // A tile the animation changed in the buffer is shown where it is on screen.
-  connect(&lomo_, &TLomoAnimation::TileChanged, this,
-          [this](const QRect& tile) { update(tile.translated(0, -layout_.ScrollPos)); });
+  connect(&lomo_, &TLomoAnimation::TileChanged, this, [this](const QRect& tile) {
+    if (!drawingMode_) update(tile.translated(0, -layout_.ScrollPos));
+  });
   connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int v) {
     if (v == layout_.ScrollPos) return;
     layout_.ScrollPos = v;
     scrollWidgets();  // the page's buttons and fields scroll with it
     update();
   });
-  tips_.MouseAccepted = [this] { return MouseAccepted(); };
+  tips_.MouseAccepted = [this] { return MouseAccepted() && !drawingMode_; };
   jumpTimer_->setSingleShot(true);
   connect(jumpTimer_, &QTimer::timeout, this, [this] {
     jumpTimer_->stop();
     const std::string target = jumpTarget_;
-    if (AutoJump) FollowLink(target, ClientRect());
+    if (AutoJump && !drawingMode_) FollowLink(target, ClientRect());
   });
   model_.onSpecialCode = [this](const std::string& code) {
     std::string c = code;
@@ -233,6 +234,12 @@ void TXPage::SetScrollPos(int pos) {
 
 void TXPage::paintEvent(QPaintEvent* e) {
   QPainter p(this);
+  if (drawingMode_) {
+    // The buffer as the style drew it, nothing laid over it.
+    if (buffer_.isNull()) p.fillRect(e->rect(), Qt::black);
+    else p.drawImage(e->rect(), buffer_, e->rect());
+    return;
+  }
   // Up to the bar: a column left unpainted beside it would show as a dark line.
   const int visibleWidth = width() - (scrollBar_->isVisible() ? kScrollBarWidth : 0);
   const QRect visible(0, 0, visibleWidth, height());

@@ -108,6 +108,18 @@ class TXPage : public QWidget {
   // Set while an exercise's reaction animation runs: the mouse is ignored.
   bool ReactionRunning = false;
 
+  // --- drawing mode (DrawingMode.cpp): a presentation style or game draws
+  // into the page buffer itself and hands rectangles to the screen. While it
+  // is on, a repaint shows the buffer as drawn; hover looks, hints, hover
+  // sounds, timed jumps and the tile animation rest; clicks and keys still
+  // arrive.
+  void SetDrawingMode(bool on);
+  bool DrawingMode() const { return drawingMode_; }
+  // The buffer to draw into (only while the drawing mode is on).
+  QImage& DrawingBuffer() { return buffer_; }
+  // Shows one rectangle of the buffer on the screen (window coordinates).
+  void UpdateRect(const QRect& r);
+
   // --- properties
   bool AutoJump = true;  // timed jumps are followed only when true
   bool HTMLChild() const { return outer_ != nullptr; }
@@ -319,6 +331,7 @@ class TXPage : public QWidget {
   TWordList words_;
   uint64_t pageGeneration_ = 0;  // one more for every page read
   bool mouseEnabled_ = true;
+  bool drawingMode_ = false;
 
   // hover state
   bool mouseInside_ = false;

@@ -55,6 +55,7 @@ void TXPage::mousePressEvent(QMouseEvent* e) {
   if (!MouseAccepted()) return;  // dropped, not kept for later
   const QPoint pos = e->position().toPoint();
   if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), pos);
+  if (drawingMode_) return;  // what is drawn hides the page's links and words
   const int px = pos.x(), py = pos.y() + layout_.ScrollPos;
   if (e->button() == Qt::RightButton) {
     lastRightClick_ = pos;
@@ -95,7 +96,7 @@ void TXPage::mouseReleaseEvent(QMouseEvent* e) {
   // What the click follows is copied first: following may read another page.
   const uint64_t generation = pageGeneration_;
   const std::string clickLink = model_.Settings.ClickLink;
-  const TLinkHit hit = HitTest(model_.LinkNames, pos.x(), pos.y() + layout_.ScrollPos);
+  const TLinkHit hit = drawingMode_ ? TLinkHit{} : HitTest(model_.LinkNames, pos.x(), pos.y() + layout_.ScrollPos);
   if (hit.hit()) {
     const QRect area = ToQRectWithEdges(model_.LinkNames.Areas[static_cast<size_t>(hit.Area)].Rect);
     std::string target = ResolveAliasTarget(model_, hit.Parts.Target);
@@ -127,6 +128,7 @@ void TXPage::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void TXPage::HandleMove(QPoint pos) {
+  if (drawingMode_) return;  // no hover looks, sounds or move commands under a style
   lastMouse_ = pos;
   mouseInside_ = true;
   const TLinkHit hit = HitTest(model_.LinkNames, pos.x(), pos.y() + layout_.ScrollPos);
@@ -331,6 +333,7 @@ bool TXPage::focusNextPrevChild(bool next) { return hasFocus() ? false : QWidget
 
 void TXPage::keyPressEvent(QKeyEvent* e) {
   if (OnKeyDown) OnKeyDown(this, e->key(), e->modifiers());
+  if (drawingMode_) return;
   if (const auto action = ScrollAction(e->key());
       action != QAbstractSlider::SliderNoAction && scrollBar_->isVisible()) {
     scrollBar_->triggerAction(action);
