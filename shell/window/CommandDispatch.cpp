@@ -25,6 +25,7 @@ void TCommandDispatcher::PageCommand(std::string_view text) {
     if (command.empty() || command[0] == '#') continue;
     const TCommandMatch m = MatchCommand(command, user);
     if (m.row == nullptr) continue;  // unknown commands do nothing
+    if (refused && refused(m.id)) continue;
     TCommandHandler* handler = Owner(m.row->owner);
     if (handler != nullptr) handler->RunCommand(m.id, m.argument);
     else if (m.row->owner != TCommandOwner::FreeFall)  // no game object: its commands are ignored

@@ -28,6 +28,8 @@ class TCommandDispatcher {
   void SetReady(bool ready) { ready_ = ready; }
   std::function<bool()> loggedIn;
   std::function<void()> processPendingMessages;
+  // Single commands refused at the moment (starts while a presentation runs).
+  std::function<bool(TCommandId)> refused;
 
   void PageCommand(std::string_view text);
 

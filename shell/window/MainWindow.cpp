@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QScreen>
 
 #include "page/control/PageControl.h"
 #include "page/sources/HyperBase.h"
 #include "platform/core/Files.h"
 #include "platform/core/Messages.h"
+#include "platform/desktop/ScreenSaver.h"
 #include "platform/desktop/Shell.h"
 #include "shell/startup/Environment.h"
 #include "shell/startup/SettingsKey.h"
@@ -80,9 +82,18 @@ void TMain::FormCreate() {
   dispatcher_.SetOwner(TCommandOwner::Main, this);
   dispatcher_.loggedIn = [] { return !Env().userName.empty(); };
   dispatcher_.processPendingMessages = [] { QCoreApplication::processEvents(); };
+  // One presentation or game at a time: a second start inside a run (a
+  // double click on "Start!", a timed jump) is ignored.
+  dispatcher_.refused = [this](TCommandId id) {
+    return PresentationRunning() &&
+           (id == TCommandId::StartPresentation || id == TCommandId::FreeFall || id == TCommandId::Vegas);
+  };
   dispatcher_.SetReady(true);
   page_->OnCommand = [this](TXPage*, const std::string& command) { PageCommand(command); };
   page_->OnRightClick = [this](TXPage*, const QRect&, const std::string& text) { XPageRightClick(text); };
+  page_->OnClick = [this](TXPage*) {
+    if (running_) running_->Click();
+  };
 
   page_->SetProgramDirectory(env.programDirectory);
   page_->SetXPath(env.contentRoot + "hvyr\\");
@@ -182,7 +193,49 @@ void TMain::RunCommand(TCommandId id, const std::string& argument) {
   }
 }
 
+bool TMain::PresentationStarted(TRunningPresentation* run) {
+  if (running_ || !run) return false;
+  running_ = run;
+  farewellPending_ = endPending_ = false;
+  // Styles and games draw under the mouse: its input must be on.
+  page_->EnableMouse();
+  inhibiting_ = run->DrawsOnMainWindow();
+  if (inhibiting_) BlockScreenSaver();
+  return true;
+}
+
+bool TMain::PresentationEnded() {
+  running_ = nullptr;
+  if (inhibiting_) UnblockScreenSaver();
+  inhibiting_ = false;
+  const bool closing = farewellPending_ || endPending_;
+  if (endPending_) {
+    // The loop has returned: the shutdown may run now.
+    endPending_ = farewellPending_ = false;
+    QMetaObject::invokeMethod(
+        this, [this] { close(); }, Qt::QueuedConnection);
+  } else if (farewellPending_) {
+    farewellPending_ = false;
+    const std::string bye = Env().contentRoot + "hvyr\\bye.htx";
+    if (!(FileExists(bye) && page_->SetXFile(bye))) {
+      QMetaObject::invokeMethod(
+          this, [this] { close(); }, Qt::QueuedConnection);
+    }
+  }
+  return closing;
+}
+
+void TMain::FormClick() {
+  if (presentations_) presentations_->StopPresentation();
+}
+
+void TMain::mousePressEvent(QMouseEvent* e) {
+  FormClick();
+  QWidget::mousePressEvent(e);
+}
+
 bool TMain::handleKey(QKeyEvent* e) {
+  if (presentations_ && presentations_->HandleMusicKey(e->key())) return true;
   if (e->key() == Qt::Key_F5) {
     SetWindowMode(!Env().windowMode);
     return true;
@@ -195,13 +248,27 @@ void TMain::keyPressEvent(QKeyEvent* e) {
 }
 
 bool TMain::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == page_ && e->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(e))) return true;
+  if (watched == page_ && e->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(e);
+    if (handleKey(key)) return true;
+    // After the music keys, the running game or style takes the key.
+    if (running_ && running_->Key(key->key())) return true;
+  }
   return QWidget::eventFilter(watched, e);
 }
 
 void TMain::closeEvent(QCloseEvent* e) {
   if (shuttingDown_) {
     e->accept();
+    return;
+  }
+  if (running_) {
+    // A loop is on the stack: it is stopped, and the farewell page (or, on
+    // it, the end) follows once the loop has returned.
+    if (SameText(page_->XFile(), "bye.htx")) endPending_ = true;
+    else farewellPending_ = true;
+    running_->Stop();
+    e->ignore();
     return;
   }
   const std::string bye = Env().contentRoot + "hvyr\\bye.htx";

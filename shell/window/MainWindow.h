@@ -12,6 +12,7 @@
 
 #include "shell/window/CommandDispatch.h"
 #include "shell/window/PageCodes.h"
+#include "shell/window/Presentations.h"
 
 class QImage;
 
@@ -71,11 +72,25 @@ class TMain : public QWidget, public TCommandHandler {
   // (set by the program entry; the recordings come later in the start order).
   void SetWordPlayer(std::function<void(const std::string& text)> play) { playWord_ = std::move(play); }
 
+  // --- presentations (the driver is wired in by the program)
+  void SetPresentations(TPresentations* presentations) { presentations_ = presentations; }
+  bool PresentationRunning() const { return running_ != nullptr; }
+  TRunningPresentation* RunningPresentation() const { return running_; }
+  // Around the loop of a presentation or game. Started refuses (false) while
+  // another runs. Ended answers true when a close request came during the
+  // run: the farewell page is shown then (or the program ends), and the
+  // presentation must not show a page of its own.
+  bool PresentationStarted(TRunningPresentation* run);
+  bool PresentationEnded();
+  // Clicks on the window's own surface stop the presentation.
+  void FormClick();
+
   // Whether the farewell page has been passed and the program shuts down.
   bool ShuttingDown() const { return shuttingDown_; }
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -96,6 +111,11 @@ class TMain : public QWidget, public TCommandHandler {
   TUserPictureSource userPictures_;
   std::function<void(const std::string& text)> playWord_;
   bool shuttingDown_ = false;
+  TPresentations* presentations_ = nullptr;
+  TRunningPresentation* running_ = nullptr;
+  bool inhibiting_ = false;
+  // A close request during a run: the farewell page, or the end, follows the loop.
+  bool farewellPending_ = false, endPending_ = false;
 };
 
 }  // namespace vyr
