@@ -23,6 +23,7 @@
 #include "superlearning/options/SuperOptions.h"
 #include "superlearning/options/SuperOptionsCommand.h"
 #include "superlearning/options/SuperOptionsSteps.h"
+#include "superlearning/presentation/PresentationDriver.h"
 #include "superlearning/sound/Music.h"
 #include "superlearning/sound/MusicCaption.h"
 #include "superlearning/sound/SoundPlayers.h"
@@ -159,6 +160,10 @@ int main(int argc, char** argv) {
     if (vyr::SameText(main.XPage()->XFile(), "vokabeln.htx")) main.PageCommand("vstart");
   });
   main.Dispatcher().SetOwner(vyr::TCommandOwner::SuperOptions, &superOptionsCommand);
+  // "gosuper", "stop", the music keys and a click on the window's own surface.
+  vyr::TPresentationDriver presentations(main, *settings, *vyr::SuperOptions());
+  presentations.showVocabularyStart = main.showVocabularyStart;
+  presentations.samples = vyr::SamplePlayer();
   loginChanged();  // the start page again, now with the user's values
   main.SetWindowMode(vyr::Env().windowMode);
   main.ShowInMode();
