@@ -12,10 +12,11 @@ namespace vyr {
 TSamplePlayer::TSamplePlayer() = default;
 
 TSamplePlayer::~TSamplePlayer() {
-  TSampleThread* thread = thread_;
-  if (!thread) return;
+  if (!thread_) return;
   StopSample();
-  thread_ = nullptr;  // from here on the thread is this destructor's to free
+  TSampleThread* thread = thread_;
+  if (!thread) return;  // a settling stop has seen it end and freed it
+  thread_ = nullptr;    // from here on the thread is this destructor's to free
   // The thread's commands run on this (the application's) thread, so it is
   // waited for with the event loop turning, never with a plain join.
   QElapsedTimer clock;
@@ -40,11 +41,31 @@ void TSamplePlayer::PlaySample(std::string_view file, bool playNow) {
   // The end is handled on this object's (the application's) thread.
   connect(
       thread, &QThread::finished, this, [this, thread] { ThreadEnded(thread); }, Qt::QueuedConnection);
+  connect(
+      thread, &TSampleThread::WaitsForRelease, this,
+      [this] {
+        if (settleLoop_) settleLoop_->quit();
+      },
+      Qt::QueuedConnection);
   thread->start(QThread::HighPriority);
+  if (settling_) Settle();
+}
+
+void TSamplePlayer::Settle() {
+  // The thread's sound commands run on this thread, so the loop turns
+  // until the thread's own signal (or its end) says it has come to rest.
+  while (thread_ && !thread_->Waiting() && !settleLoop_) {
+    QEventLoop loop;
+    settleLoop_ = &loop;
+    if (thread_ && !thread_->Waiting()) loop.exec();
+    settleLoop_ = nullptr;
+  }
 }
 
 void TSamplePlayer::ReleaseSample() {
-  if (thread_) thread_->Release();
+  if (!thread_) return;
+  thread_->Release();
+  if (settling_) Settle();
 }
 
 void TSamplePlayer::StopSample() {
@@ -53,6 +74,7 @@ void TSamplePlayer::StopSample() {
   // whose "play" is on its way) ends when its device is closed here.
   thread_->Cancel();
   SendSoundCommand("close " + std::string(kAlias));
+  if (settling_) Settle();
 }
 
 void TSamplePlayer::ThreadEnded(TSampleThread* thread) {
@@ -61,6 +83,7 @@ void TSamplePlayer::ThreadEnded(TSampleThread* thread) {
   thread_ = nullptr;
   running_ = 0;
   delete thread;
+  if (settleLoop_) settleLoop_->quit();
 }
 
 }  // namespace vyr

@@ -4,6 +4,7 @@
 // thread of its own, one at a time. With a paused start the recording is
 // opened ahead and plays when ReleaseSample comes; a release that comes
 // before the thread is ready still counts.
+#include <QEventLoop>
 #include <QObject>
 #include <memory>
 #include <string>
@@ -33,6 +34,15 @@ class TSamplePlayer : public QObject {
   void StopSample();
 
   bool Running() const { return running_ > 0; }
+
+  // With settling on, PlaySample, ReleaseSample and StopSample return only
+  // once the thread waits for its release or has ended, handling events
+  // meanwhile: the sound commands then come in a fixed order with the
+  // caller's own (tests on a fake clock). Off by default: a playing
+  // recording must not hold up the window.
+  void SetSettling(bool on) { settling_ = on; }
+  // Handles events until the thread waits for its release or has ended.
+  void Settle();
   const std::string& LastFile() const { return file_; }
 
   static constexpr int kDestroyWaitMs = 5000;
@@ -41,6 +51,8 @@ class TSamplePlayer : public QObject {
   void ThreadEnded(TSampleThread* thread);
 
   int running_ = 0;
+  bool settling_ = false;
+  QEventLoop* settleLoop_ = nullptr;
   TSampleThread* thread_ = nullptr;
   std::string file_;
 };

@@ -11,13 +11,19 @@ TSampleThread::TSampleThread(std::string file, bool paused) : file_(std::move(fi
 
 void TSampleThread::Cancel() {
   cancelled_ = true;
+  waiting_ = false;
   release_.release();
 }
 
 void TSampleThread::run() {
   const std::string alias(kAlias);
   if (!SendSoundCommand("open \"" + file_ + "\" alias " + alias + " wait").ok()) return;
-  if (paused_) release_.acquire();
+  if (paused_) {
+    waiting_ = true;
+    emit WaitsForRelease();
+    release_.acquire();
+    waiting_ = false;
+  }
   if (!cancelled_) SendSoundCommand("play " + alias + " from 0 wait");
   SendSoundCommand("close " + alias);
 }

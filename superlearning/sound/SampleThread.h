@@ -16,10 +16,19 @@ class TSampleThread : public QThread {
   TSampleThread(std::string file, bool paused);
 
   // Ends a paused start; counts even before the thread waits for it.
-  void Release() { release_.release(); }
+  void Release() {
+    waiting_ = false;
+    release_.release();
+  }
   // The recording closes without playing (if it has not begun) and the
   // thread ends soon.
   void Cancel();
+  // True while it waits for the release of a paused start.
+  bool Waiting() const { return waiting_; }
+
+ signals:
+  // It has opened a paused start and now waits for its release.
+  void WaitsForRelease();
 
  protected:
   void run() override;
@@ -29,6 +38,7 @@ class TSampleThread : public QThread {
   const bool paused_;
   QSemaphore release_;
   std::atomic<bool> cancelled_ = false;
+  std::atomic<bool> waiting_ = false;
 };
 
 }  // namespace vyr

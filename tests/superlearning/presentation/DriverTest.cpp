@@ -89,9 +89,7 @@ TEST_F(DriverTest, GamesShowTheirIntroWithTheMusicPlayingOtherModesSayTheyAreMis
   EXPECT_FALSE(music->IsPlaying());
 }
 
-// The recordings play on the sample player's own thread, which the fake
-// clock does not drive; these checks wait for a way to join it.
-TEST_F(DriverTest, DISABLED_AStopBetweenOpenAndReleaseClosesTheRecordingUnplayedAndTheNextPlays) {
+TEST_F(DriverTest, AStopBetweenOpenAndReleaseClosesTheRecordingUnplayedAndTheNextPlays) {
   RunUntil(300);  // inside step 0: the word's recording is open and paused
   const std::vector<std::string> first = Recordings();
   ASSERT_FALSE(first.empty());

@@ -70,6 +70,7 @@ class PresentationTest : public StartUpTest {
     main = std::make_unique<TMain>();
     driver = std::make_unique<TPresentationDriver>(*main, *settings, *options);
     driver->showVocabularyStart = [this] { main->XPage()->SetXFile(Env().contentRoot + "hvyr\\vokabeln.htx"); };
+    samples.SetSettling(true);  // its sound events in step with the clock
     driver->samples = &samples;
     driver->area = QRect(0, 0, 1024, 768);
     driver->onFade = [this](TSuperFade& f) { fade = &f; };

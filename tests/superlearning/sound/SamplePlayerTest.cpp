@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <memory>
 
 #include "platform/desktop/Sound.h"
@@ -108,6 +109,40 @@ TEST_F(SamplePlayerTest, StoppingAPlayingRecordingEndsItsWait) {
   ASSERT_TRUE(Ended());
   EXPECT_LT(t.elapsed(), 3000);
   EXPECT_EQ(Verbs(), (V{"open", "play", "close"}));
+}
+
+TEST_F(SamplePlayerTest, SettlingCallsReturnWithTheThreadAtRest) {
+  // No waiting here: each call has handled the thread's commands already.
+  player.SetSettling(true);
+  player.PlaySample(wav, false);
+  EXPECT_EQ(Verbs(), V{"open"});
+  EXPECT_TRUE(player.Running());
+  player.ReleaseSample();
+  EXPECT_EQ(Verbs(), (V{"open", "play", "close"}));
+  EXPECT_FALSE(player.Running());
+
+  ClearSilentSoundEvents();
+  player.PlaySample(other, false);
+  player.StopSample();
+  const V stopped = Verbs();
+  ASSERT_FALSE(stopped.empty());
+  EXPECT_EQ(stopped.front(), "open");
+  EXPECT_EQ(std::count(stopped.begin(), stopped.end(), "play"), 0);
+  EXPECT_FALSE(player.Running());
+
+  ClearSilentSoundEvents();
+  player.PlaySample(wav, true);
+  EXPECT_EQ(Verbs(), (V{"open", "play", "close"}));
+  EXPECT_FALSE(player.Running());
+
+  // A settling player that goes while a recording waits closes it.
+  ClearSilentSoundEvents();
+  auto p = std::make_unique<TSamplePlayer>();
+  p->SetSettling(true);
+  p->PlaySample(other, false);
+  p.reset();
+  EXPECT_EQ(Verbs().front(), "open");
+  EXPECT_EQ(Verbs().back(), "close");
 }
 
 TEST_F(SamplePlayerTest, BadRequestsPlayNothing) {
