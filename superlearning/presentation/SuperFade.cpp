@@ -345,6 +345,8 @@ void TSuperFade::TypeText(std::string text) {
       p.drawText(x, y + fm.ascent(), ch);
     }
     const int cw = fm.horizontalAdvance(ch), chh = fm.height();
+    typed_.push_back({ch.isEmpty() ? QChar() : ch.front(), QRect(x, y, cw, chh), font.pointSize(), charStart,
+                      texts_.empty() ? 0 : texts_.size() - 1});
     ShowRect(QRect(x - 2, y - 2, cw + 4 + chh, chh + 4));
     Clock().FrameDrawn();
     WaitUntil(charStart + static_cast<uint32_t>(std::max(0, setup_.settings.TextDelay)),
@@ -397,6 +399,8 @@ void TSuperFade::TypeText(std::string text) {
       if (x >= W - 2 * nextWidth) {
         x -= RandomInt(RandomInt(W / 2));
         if (x >= W - 2 * nextWidth) x -= 50;
+        // A wide jump can land far beyond the edge: the line starts again.
+        if (x >= W - 2 * nextWidth) x = RandomInt(100);
         if (x < 0) x = RandomInt(100);
         y += chh + RandomInt(30) - RandomInt(10);
       } else if (M > 4) {

@@ -60,6 +60,17 @@ class TSuperFade : public QWidget, public TRunningPresentation {
   };
   const std::vector<TFade>& Fades() const { return fades_; }
   const std::vector<std::string>& Texts() const { return texts_; }
+  // Every character abgedreht typed: its box, size and time, and which
+  // text (an index into Texts) it belongs to.
+  struct TTyped {
+    QChar ch;
+    QRect box;
+    int points = 0;
+    uint32_t at = 0;
+    size_t text = 0;
+  };
+  const std::vector<TTyped>& Typed() const { return typed_; }
+  int BandPoints() const { return bandPoints_; }
   const QImage& Screen() const { return screen_; }
   int BandTop() const { return bandTop_; }
   QSize BandSize() const { return band_.size(); }
@@ -111,6 +122,7 @@ class TSuperFade : public QWidget, public TRunningPresentation {
   QRgb vexaBack_ = 0, vexaText_ = 0;
   std::vector<TFade> fades_;
   std::vector<std::string> texts_;
+  std::vector<TTyped> typed_;
 };
 
 }  // namespace vyr

@@ -1,6 +1,7 @@
 // The driver: stopping, one presentation at a time, the modes that do not
 // run here, closing during a run, the music keys and the screen saver.
 #include "tests/superlearning/presentation/PresentationFixture.h"
+#include "text/Cp1252.h"
 
 namespace vyr::test {
 namespace {
@@ -109,12 +110,35 @@ TEST_F(DriverTest, AClosingDuringARunShowsTheFarewellPageAfterTheLoop) {
   EXPECT_FALSE(main->ShuttingDown());
 }
 
+TEST_F(DriverTest, RightSkipsToAnotherPieceAndTheRunGoesOn) {
+  std::string before, after;
+  QString caption;
+  bool playing = false, stopped = true;
+  clock.clock.At(TickCount() + 300, [&] {
+    before = music->CurrentPiece();
+    QTest::keyClick(fade, Qt::Key_Right);
+    after = music->CurrentPiece();
+    playing = music->IsPlaying();
+    caption = main->windowTitle();
+    stopped = fade->StopRequested();
+  });
+  RunUntil(600);
+  ASSERT_FALSE(before.empty());
+  EXPECT_NE(after, before);  // two pieces: the other one
+  EXPECT_TRUE(playing);
+  EXPECT_EQ(caption, ToUnicode(after));
+  EXPECT_FALSE(stopped);
+}
+
 TEST_F(DriverTest, MusicKeysStopAtTheirLimitsMarkTheOptionsAndTheScreenSaverRestsDuringTheRun) {
+  ASSERT_TRUE(saver.calls.empty());
+  bool blockedDuring = false;
   std::vector<std::string> during;
   QString caption;
   int loudest = 1, quietest = 1;
   clock.clock.At(TickCount() + 300, [&] {
     during = saver.calls;
+    blockedDuring = ScreenSaverBlocked();
     for (int i = 0; i < 20; ++i) QTest::keyClick(fade, Qt::Key_Up);
     loudest = music->VolumeDb();
     for (int i = 0; i < 20; ++i) QTest::keyClick(fade, Qt::Key_Down);
@@ -127,6 +151,7 @@ TEST_F(DriverTest, MusicKeysStopAtTheirLimitsMarkTheOptionsAndTheScreenSaverRest
   EXPECT_EQ(caption, u"Volume: -24"_qs);
   EXPECT_TRUE(options->Modified());
   EXPECT_EQ(during, (std::vector<std::string>{"inhibit"}));
+  EXPECT_TRUE(blockedDuring);
   EXPECT_EQ(saver.calls, (std::vector<std::string>{"inhibit", "uninhibit 7"}));
   EXPECT_FALSE(ScreenSaverBlocked());
 }
