@@ -6,6 +6,7 @@
 #include "platform/desktop/MessageBox.h"
 #include "platform/desktop/Sound.h"
 #include "shell/paths/PathsCommands.h"
+#include "shell/recordings/RecordingLookup.h"
 #include "shell/recordings/RecordingPlayer.h"
 #include "shell/recordings/Recordings.h"
 #include "shell/recordings/RecordingsCommands.h"
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
     context.stopMusic = [] {
       if (vyr::TMusic* music = vyr::Music()) music->Stop();
     };
+    // The presentations speak a word through its recording.
+    context.findRecording = [](std::string_view text) { return vyr::FindRecording(text); };
     // Speech output and the word/meaning alternation belong to the
     // superlearning options, created in the step before this one.
     context.speechOn = [] { return vyr::SuperOptions() && vyr::SuperOptions()->Settings().Sprachausgabe; };

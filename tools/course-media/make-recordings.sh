@@ -4,6 +4,9 @@
 #   INSTALL/wave/*.wav               the course's recordings (alias XE:)
 #   INSTALL/E_SK/window.wav          a supplementary recording (alias SK:)
 #   INSTALL/Eigene Aufnahmen/*.wav   an own recording (alias XU:, once set)
+#   INSTALL/wave/w_*.wav             the words the presentations speak, one
+#                                    for each line after "WORTLISTE" in
+#                                    course/E_wx.wxt
 # Usage: make-recordings.sh INSTALL
 set -euo pipefail
 install=${1:?Aufruf: make-recordings.sh INSTALLATIONSVERZEICHNIS}
@@ -30,3 +33,10 @@ say "$install/wave/how_are_you.wav" en-us "How are you?"
 say "$install/wave/house_river.wav" en-gb "The house is near the river."
 say "$install/E_SK/window.wav" en-us "window"
 say "$install/Eigene Aufnahmen/good_morning.wav" en-us "Good morning!"
+
+# The words of the presentations: "text<TAB>XE:\file" after the marker.
+list="$(dirname "$0")/../../course/E_wx.wxt"
+sed -n '/WORTLISTE/,$p' "$list" | grep -v '^#' | while IFS=$'\t' read -r text file; do
+  [ -n "$text" ] && [ -n "$file" ] || continue
+  say "$install/wave/${file#XE:\\}" en-gb "$text"
+done
