@@ -3,6 +3,8 @@
 // null sink as the default output, optionally a further source as the
 // default input, reached through its own socket. It is stopped by its
 // process id, never by a signal to whatever server the machine runs.
+#include <gtest/gtest.h>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +12,8 @@
 #include <QThread>
 #include <csignal>
 #include <cstdio>
+
+#include "platform/desktop/Sound.h"
 
 namespace vyr::test {
 
@@ -66,5 +70,25 @@ class TOwnPulseServer {
  private:
   qint64 pid_ = 0;
 };
+
+// The main of a real-sound test program: the server is started (by
+// `start`) before the sound back end and the application object exist, the
+// tests run, every sound is closed, then the server goes. Status 1 when the
+// server cannot start.
+template <typename Start>
+int RunWithOwnServer(int argc, char** argv, Start start) {
+  TOwnPulseServer server;
+  if (!start(server)) return 1;
+  ChooseSoundBackEnd();
+  int result;
+  {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    result = RUN_ALL_TESTS();
+    CloseAllSounds();
+  }
+  server.Stop();
+  return result;
+}
 
 }  // namespace vyr::test

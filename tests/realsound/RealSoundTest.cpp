@@ -143,16 +143,7 @@ TEST(RealSound, ABrokenPieceFailsOnceAndStartsNothing) {
 int main(int argc, char** argv) {
   QTemporaryDir dir;
   vyr::gDir = dir.path();
-  vyr::test::TOwnPulseServer server;
-  if (!server.Start(dir.path(), QString::fromLatin1(vyr::kSink))) return 1;
-  vyr::ChooseSoundBackEnd();
-  int result;
-  {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    result = RUN_ALL_TESTS();
-    vyr::CloseAllSounds();
-  }
-  server.Stop();
-  return result;
+  return vyr::test::RunWithOwnServer(argc, argv, [&](vyr::test::TOwnPulseServer& server) {
+    return server.Start(dir.path(), QString::fromLatin1(vyr::kSink));
+  });
 }

@@ -105,18 +105,8 @@ TEST(RecorderReal, RecordsASecondOfTheSineSourceAndSavesItAsWave) {
 int main(int argc, char** argv) {
   QTemporaryDir dir;
   vyr::gDir = dir.path();
-  vyr::test::TOwnPulseServer server;
-  if (!server.Start(dir.path(), u"vyrtest"_qs, u"module-sine-source source_name=vyrsine frequency=440"_qs,
-                    u"vyrsine"_qs))
-    return 1;
-  vyr::ChooseSoundBackEnd();
-  int result;
-  {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    result = RUN_ALL_TESTS();
-    vyr::CloseAllSounds();
-  }
-  server.Stop();
-  return result;
+  return vyr::test::RunWithOwnServer(argc, argv, [&](vyr::test::TOwnPulseServer& server) {
+    return server.Start(dir.path(), u"vyrtest"_qs, u"module-sine-source source_name=vyrsine frequency=440"_qs,
+                        u"vyrsine"_qs);
+  });
 }
